@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Quorix need.
+# Idempotent: apt-get runs only when a package is missing, so a prepared machine pays nothing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config git
+  libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q "${missing[@]}"
+fi
