@@ -18,6 +18,8 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q "${missing[@]}"
+  sudo_cmd=""
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=sudo; fi
+  $sudo_cmd apt-get update -q
+  $sudo_cmd apt-get install -y -q "${missing[@]}"
 fi

@@ -1,0 +1,13 @@
+#pragma once
+// The subcommands of quorix-cli. Each writes its result to standard output and returns the
+// process exit status; on failure it writes one line to standard error and returns non-zero.
+
+#include "commandline.h"
+
+namespace quorix {
+
+int runInfo(const CommandLine& line);
+int runSynthesize(const CommandLine& line);
+int runDumpVerb(const CommandLine& line);
+
+}  // namespace quorix

@@ -1,0 +1,24 @@
+#pragma once
+// Writes a realistic, full-scale set of the three database files for benchmarks: about 45 records
+// per verb (the grid's forms, alternatives, pattern, root and translation rows) over 43 tables of
+// seven binyans, roots shared between binyans, pointed forms with unpointed list texts, Russian
+// groups of one to five rows and one search entry per group. The same record count always gives
+// the same files.
+
+#include <cstdint>
+#include <string>
+
+namespace quorix {
+
+struct SynthesisCounts {
+  std::uint32_t records = 0;
+  std::uint32_t verbs = 0;
+  std::uint32_t russianRecords = 0;
+  std::uint32_t searchEntries = 0;
+};
+
+// Writes hebrew.db, russian.db and rusearch.db into `folder` (which must exist). False with
+// `error` set when a file cannot be written or `records` is too small to hold one verb.
+bool synthesizeDatabases(std::uint32_t records, const std::string& folder, SynthesisCounts& counts, std::string& error);
+
+}  // namespace quorix
