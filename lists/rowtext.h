@@ -1,0 +1,37 @@
+#pragma once
+// How a list row's text is drawn: a row text may change colour part-way through. The byte 0x01
+// followed by a colour code byte marks the change; the part before the mark is drawn in the row's
+// normal colour at the aligned edge, the rest in the code's colour next to it (to its left when the
+// row is right-aligned). The two mark bytes are never drawn.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quorix {
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  bool operator==(const Rgb&) const = default;
+};
+
+struct RowTextParts {
+  std::string_view first;  // up to the first 0x01, or the whole text
+  bool hasMark = false;
+  std::uint8_t colourCode = 0;  // the byte after the 0x01; 0 when the text ends at the 0x01
+  std::string_view rest;        // after the colour code; empty without a mark
+};
+
+// Views into `text`.
+RowTextParts splitRowText(std::string_view text);
+
+// The colour of the rest for a code: 2 black, 3 green, 4 red, 5 yellow on a selected row and blue
+// otherwise; none (keep the current colour) for any other code.
+std::optional<Rgb> markColour(std::uint8_t colourCode, bool selected);
+
+// The orange of the focus frame around the row with the keyboard focus.
+inline constexpr Rgb kFocusFrameColour{255, 174, 0};
+
+}  // namespace quorix

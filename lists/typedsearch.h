@@ -1,0 +1,30 @@
+#pragma once
+// Typed search: after every change of the "Verb:" box, jump to the first entry of the current list
+// that begins with the box's text. The text is taken as UTF-16 straight from the box (the user's
+// clipboard is never touched), brought into the code page of the input language (1255 Hebrew, 1251
+// Russian; a character the code page lacks becomes '?'), cut to 511 bytes, and for Hebrew input
+// stripped of the bytes 0xC0 to 0xD3 (vowel points and marks), so pointed and unpointed typing
+// find the same entry. The search never refills the list.
+//
+// Threads: user-interface thread. It is not refused while a fill runs: it then searches the entry
+// array as it is, within the previous list's entry count.
+
+#include <string>
+#include <string_view>
+
+#include "programstate.h"
+#include "virtuallist.h"
+
+namespace quorix {
+
+inline constexpr std::size_t kSearchTextLimit = 511;
+
+// The 8-bit search text of the box's text.
+std::string typedSearchText(std::u16string_view boxText, InputLanguage language);
+
+// Scrolls `list` to the entry the box's text begins and selects its row. False, doing nothing, for
+// an empty box; true otherwise (also when nothing matched: the list then stays where it was). The
+// caller then shows the selected verb.
+bool runTypedSearch(VirtualList& list, std::u16string_view boxText, InputLanguage language);
+
+}  // namespace quorix
