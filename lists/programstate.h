@@ -52,4 +52,9 @@ struct ProgramState {
   UiLanguage dialogLanguage = uilanguage::kEnglish;
 };
 
+// The request of a fill of `mode` with the state's current binyan, table and filter.
+inline FillRequest fillRequestOf(const ProgramState& state, ListMode mode) {
+  return {mode, state.currentBinyan, state.currentTable, state.formFilter};
+}
+
 }  // namespace quorix

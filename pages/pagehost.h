@@ -1,0 +1,27 @@
+#pragma once
+// What the page builder and the page commands ask of the page pane. User-interface thread only.
+
+#include <string>
+
+namespace quorix {
+
+class PageHost {
+ public:
+  virtual ~PageHost() = default;
+
+  // Replace the body of the loaded start page by `html` (ASCII; never empty, see showPage). A pane
+  // without a loaded document drops it or holds it until the document is there.
+  virtual void setPageHtml(const std::string& html) = 0;
+  // Navigate the pane to `url`; the navigation is put to ProgramCore::onBeforeNavigate first.
+  virtual void navigatePage(const std::string& url) = 0;
+  // Run `script` (JavaScript) in the loaded document; nothing without one.
+  virtual void runPageScript(const std::string& script) = 0;
+};
+
+// Shows a page: an empty page becomes "<html></html>", so the pane always gets an empty body
+// rather than nothing.
+inline void showPage(PageHost& host, const std::string& page) {
+  host.setPageHtml(page.empty() ? std::string("<html></html>") : page);
+}
+
+}  // namespace quorix
