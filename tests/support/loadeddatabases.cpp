@@ -1,0 +1,33 @@
+#include "loadeddatabases.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "fixturedatabases.h"
+
+namespace quorix::test {
+
+namespace {
+
+template <typename Reader>
+std::unique_ptr<Reader> loaded(const std::string& path) {
+  auto reader = std::make_unique<Reader>(path);
+  if (!reader->load()) throw std::runtime_error(path + ": " + reader->loadError());
+  return reader;
+}
+
+}  // namespace
+
+LoadedDatabases::LoadedDatabases(const std::vector<VerbRecordSource>& verbRecords,
+                                 const std::vector<TranslationRecordSource>& translationRecords,
+                                 const std::vector<SearchEntrySource>& searchEntries, const ModelVerbs& models) {
+  writeVerbDatabase(folder_.file("hebrew.db"), verbRecords, models);
+  writeTranslationDatabase(folder_.file("russian.db"), translationRecords);
+  writeRussianSearchIndex(folder_.file("rusearch.db"), searchEntries);
+  verbs = loaded<VerbDatabase>(folder_.file("hebrew.db"));
+  translations = loaded<TranslationDatabase>(folder_.file("russian.db"));
+  russianIndex = loaded<RussianSearchIndex>(folder_.file("rusearch.db"));
+  std::filesystem::create_directory(cacheFolder());
+}
+
+}  // namespace quorix::test

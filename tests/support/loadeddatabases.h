@@ -1,0 +1,31 @@
+#pragma once
+// The three fixture databases of a test, written into a temporary folder and loaded, with the
+// readers as the lists and pages take them. Missing sources give empty (but loadable) files.
+
+#include <memory>
+#include <vector>
+
+#include "db/databasewriter.h"
+#include "lists/databasereaders.h"
+#include "tempfolder.h"
+
+namespace quorix::test {
+
+class LoadedDatabases {
+ public:
+  LoadedDatabases(const std::vector<VerbRecordSource>& verbs, const std::vector<TranslationRecordSource>& translations,
+                  const std::vector<SearchEntrySource>& searchEntries, const ModelVerbs& models = {});
+
+  DatabaseReaders readers() const { return {*verbs, *translations, *russianIndex}; }
+  const std::string& folder() const { return folder_.path(); }
+  std::string cacheFolder() const { return folder_.file("query cache"); }
+
+  std::unique_ptr<VerbDatabase> verbs;
+  std::unique_ptr<TranslationDatabase> translations;
+  std::unique_ptr<RussianSearchIndex> russianIndex;
+
+ private:
+  TempFolder folder_;
+};
+
+}  // namespace quorix::test
