@@ -1,0 +1,260 @@
+#include "lists/virtuallist.h"
+
+#include <gtest/gtest.h>
+
+#include "lists/rowtext.h"
+#include "support/loadeddatabases.h"
+
+namespace quorix {
+namespace {
+
+// Records what the list asks of its surroundings; a "shown" entry is the selected row's entry at
+// the moment the list asks to show the selected verb.
+class RecordingListener : public VirtualListListener {
+ public:
+  void redrawList() override { ++redraws; }
+  void showSelectedVerb() override {
+    if (const auto entry = list->selectedEntry()) shown.push_back(*entry);
+  }
+  void forgetSavedRowLink() override { ++forgets; }
+
+  const VirtualList* list = nullptr;
+  std::vector<ListEntry> shown;
+  int redraws = 0;
+  int forgets = 0;
+};
+
+std::vector<VerbRecordSource> numberedVerbs(int count) {
+  std::vector<VerbRecordSource> records;
+  for (int i = 0; i < count; ++i) {
+    char text[8];
+    std::snprintf(text, sizeof text, "w%03d", i);
+    records.push_back({0, static_cast<std::uint32_t>(i + 1), 0, 10001, text, text, ""});
+  }
+  return records;
+}
+
+class List : public ::testing::Test {
+ protected:
+  List() { listener.list = &list; }
+
+  // Entries 0 .. count - 1 are the records "w000", "w001", ... in that order.
+  void commit(std::uint32_t count, int visibleRows = 10) {
+    for (std::uint32_t i = 0; i < count; ++i) list.addEntry(dbs.verbs->textIndexEntry(i).offset, i);
+    list.setClientHeight(visibleRows * VirtualList::kRowHeight + 7);
+    list.commitEntries(count);
+  }
+  ListEntry entry(std::uint32_t i) const { return dbs.verbs->textIndexEntry(i).offset; }
+  int position() const { return list.scrollInfo().position; }
+
+  test::LoadedDatabases dbs{numberedVerbs(100), {}, {{1001, 4, 0, "\xB8\xE6\xE8\xEA"}}};
+  ProgramState state;
+  RecordingListener listener;
+  VirtualList list{state, dbs.readers(), listener};
+};
+
+TEST_F(List, CommittingNothingLeavesNoRowsAndShowsNoPage) {
+  commit(0);
+  EXPECT_EQ(list.rowCount(), 0);
+  EXPECT_EQ(list.scrollInfo().maximum, -1);
+  EXPECT_TRUE(listener.shown.empty());
+  list.keyDown(ListKey::Down);
+  list.keyDown(ListKey::End);
+  EXPECT_EQ(list.selectedRow(), -1);
+}
+
+TEST_F(List, AShortListMakesOneRowPerEntryAndCannotScroll) {
+  commit(3);
+  EXPECT_EQ(list.rowCount(), 3);
+  EXPECT_EQ(list.scrollInfo().page, 3);
+  for (ScrollCode code : {ScrollCode::PageDown, ScrollCode::Bottom, ScrollCode::LineDown}) {
+    list.scroll(code);
+    EXPECT_EQ(position(), 0);
+  }
+  EXPECT_EQ(list.rowEntry(2), entry(2));
+}
+
+TEST_F(List, ScrollCodesMoveAndClampThePosition) {
+  commit(100);
+  ASSERT_EQ(list.rowCount(), 10);
+  const struct {
+    ScrollCode code;
+    int track;
+    int expected;
+  } steps[] = {
+      {ScrollCode::LineUp, 0, 0},      {ScrollCode::LineDown, 0, 1},       {ScrollCode::PageDown, 0, 11},
+      {ScrollCode::PageUp, 0, 1},      {ScrollCode::PageUp, 0, 0},         {ScrollCode::Bottom, 0, 90},
+      {ScrollCode::PageDown, 0, 90},   {ScrollCode::LineDown, 0, 90},      {ScrollCode::Top, 0, 0},
+      {ScrollCode::ThumbPosition, 40, 40}, {ScrollCode::ThumbTrack, 500, 90}, {ScrollCode::ThumbTrack, -3, 0},
+      {ScrollCode::EndScroll, 0, 0},
+  };
+  for (const auto& s : steps) {
+    list.scroll(s.code, s.track);
+    EXPECT_EQ(position(), s.expected) << "code " << static_cast<int>(s.code);
+    EXPECT_EQ(list.rowEntry(0), entry(static_cast<std::uint32_t>(s.expected)));
+    EXPECT_EQ(list.rowEntry(9), entry(static_cast<std::uint32_t>(s.expected + 9)));
+  }
+}
+
+TEST_F(List, HomeAndEndSelectTheirRowAndShowItsEntry) {
+  commit(100);
+  list.selectRow(4);
+  list.scroll(ScrollCode::PageDown);
+  list.keyDown(ListKey::End);
+  EXPECT_EQ(position(), 90);
+  EXPECT_EQ(list.selectedRow(), 9);
+  EXPECT_EQ(listener.shown.back(), entry(99)) << "the page follows the row that ends up selected";
+  list.keyDown(ListKey::Home);
+  EXPECT_EQ(position(), 0);
+  EXPECT_EQ(list.selectedRow(), 0);
+  EXPECT_EQ(listener.shown.back(), entry(0));
+}
+
+TEST_F(List, UpAndDownMoveTheSelectionAndScrollAtTheEdges) {
+  commit(100);
+  list.selectRow(8);
+  list.keyDown(ListKey::Down);
+  EXPECT_EQ(list.selectedRow(), 9);
+  EXPECT_EQ(listener.shown.back(), entry(9));
+  list.keyDown(ListKey::Down);
+  EXPECT_EQ(position(), 1) << "Down on the last row scrolls by one entry";
+  EXPECT_EQ(list.selectedRow(), 9);
+  EXPECT_EQ(listener.shown.back(), entry(10));
+  list.selectRow(0);
+  list.keyDown(ListKey::Up);
+  EXPECT_EQ(position(), 0) << "Up on row 0 scrolls back";
+  EXPECT_EQ(listener.shown.back(), entry(0));
+  list.wheel(-120);
+  EXPECT_EQ(list.selectedRow(), 1) << "a notch towards the user moves down";
+  list.wheel(120);
+  EXPECT_EQ(list.selectedRow(), 0);
+}
+
+TEST_F(List, PageKeysKeepTheSelectedRowAndOtherKeysDoNothing) {
+  commit(100);
+  list.selectRow(3);
+  list.keyDown(ListKey::PageDown);
+  EXPECT_EQ(list.selectedRow(), 3);
+  EXPECT_EQ(listener.shown.back(), entry(13));
+  const std::size_t shownBefore = listener.shown.size();
+  list.keyDown(ListKey::Other);
+  EXPECT_EQ(listener.shown.size(), shownBefore);
+  EXPECT_EQ(position(), 10);
+}
+
+TEST_F(List, DraggingTheThumbShowsNoPageUntilTheDragEnds) {
+  commit(100);
+  list.selectRow(0);
+  listener.shown.clear();
+  list.scroll(ScrollCode::ThumbTrack, 30);
+  list.scroll(ScrollCode::ThumbTrack, 50);
+  EXPECT_TRUE(listener.shown.empty());
+  EXPECT_FALSE(state.thumbTracking) << "tracking lasts only while the message is handled";
+  list.scroll(ScrollCode::EndScroll);
+  EXPECT_EQ(listener.shown, (std::vector<ListEntry>{entry(50)}));
+}
+
+TEST_F(List, ALeftButtonPressForgetsTheRowLinkAndSelects) {
+  commit(100);
+  list.leftButtonDown(2);
+  EXPECT_EQ(listener.forgets, 1);
+  EXPECT_EQ(list.selectedRow(), 2);
+  EXPECT_EQ(listener.shown.back(), entry(2));
+  list.leftButtonDown(-1);
+  EXPECT_EQ(listener.forgets, 2);
+  EXPECT_EQ(list.selectedRow(), 2);
+}
+
+TEST_F(List, FindPrefixAndScrollToIt) {
+  commit(100);
+  EXPECT_EQ(list.findPrefix("w05"), 50);
+  EXPECT_EQ(list.findPrefix(""), 0);
+  EXPECT_EQ(list.findPrefix("w0999"), -1) << "an entry shorter than the prefix does not match";
+  EXPECT_EQ(list.findPrefix("W001"), -1) << "case counts";
+
+  list.scrollToPrefix("w001");
+  EXPECT_EQ(position(), 1);
+  EXPECT_EQ(list.selectedRow(), 0);
+  list.scrollToPrefix("w000");
+  EXPECT_EQ(position(), 0);
+  EXPECT_EQ(list.selectedRow(), 0);
+  list.scrollToPrefix("w095");
+  EXPECT_EQ(position(), 90) << "the last page stays full";
+  EXPECT_EQ(list.selectedRow(), 5);
+  list.scrollToPrefix("w099");
+  EXPECT_EQ(list.selectedRow(), 9);
+  list.scrollToPrefix("nothing");
+  EXPECT_EQ(list.selectedRow(), 9);
+  EXPECT_EQ(position(), 90);
+}
+
+TEST_F(List, EntriesThatDoNotDecodeHaveNoText) {
+  list.addEntry(0xFFFFFF00u, 0);
+  list.addEntry(entry(7), 1);
+  list.setClientHeight(5 * VirtualList::kRowHeight);
+  list.commitEntries(2);
+  EXPECT_EQ(list.rowText(0), "");
+  EXPECT_EQ(list.findPrefix(""), 1);
+  EXPECT_EQ(list.findPrefix("w007"), 1);
+}
+
+TEST_F(List, RowTextsByInputLanguageAndTheTableDialog) {
+  commit(3);
+  EXPECT_EQ(list.rowText(1), "w001");
+  state.tableListOpen = true;
+  EXPECT_EQ(list.rowText(1), "") << "the rows' own strings are empty";
+  state.tableListOpen = false;
+  state.inputLanguage = inputlanguage::kRussian;
+  list.addEntry(0, 0);
+  list.commitEntries(1);
+  EXPECT_EQ(list.rowText(0), "\xB8\xE6\xE8\xEA");
+  EXPECT_EQ(list.findPrefix("\xB8\xE6"), 0);
+}
+
+TEST_F(List, DuringAFillTheRowsAreGoneAndNothingIsSelected) {
+  commit(100);
+  list.selectRow(3);
+  list.removeRows();
+  listener.shown.clear();
+  list.scrollToPrefix("w050");
+  list.keyDown(ListKey::Down);
+  list.keyDown(ListKey::End);
+  EXPECT_EQ(list.selectedRow(), -1);
+  EXPECT_TRUE(listener.shown.empty()) << "no page can be shown while the list has no rows";
+}
+
+TEST(RowText, TheColourMarkSplitsTheText) {
+  const struct {
+    std::string_view text;
+    std::string_view first;
+    bool hasMark;
+    int code;
+    std::string_view rest;
+  } cases[] = {
+      {"plain", "plain", false, 0, ""},
+      {"ab\x01\x04xyz", "ab", true, 4, "xyz"},
+      {"\x01\x02rest", "", true, 2, "rest"},
+      {"ab\x01", "ab", true, 0, ""},
+      {"a\x01\x03" "b\x01\x04" "c", "a", true, 3, "b\x01\x04" "c"},
+  };
+  for (const auto& c : cases) {
+    const RowTextParts parts = splitRowText(c.text);
+    EXPECT_EQ(parts.first, c.first);
+    EXPECT_EQ(parts.hasMark, c.hasMark);
+    EXPECT_EQ(parts.colourCode, c.code);
+    EXPECT_EQ(parts.rest, c.rest);
+  }
+}
+
+TEST(RowText, ColourCodes) {
+  EXPECT_EQ(markColour(2, false), (Rgb{0, 0, 0}));
+  EXPECT_EQ(markColour(3, true), (Rgb{0, 255, 0}));
+  EXPECT_EQ(markColour(4, false), (Rgb{255, 0, 0}));
+  EXPECT_EQ(markColour(5, true), (Rgb{255, 255, 0}));
+  EXPECT_EQ(markColour(5, false), (Rgb{0, 0, 255}));
+  EXPECT_FALSE(markColour(6, false));
+  EXPECT_FALSE(markColour(0, true));
+}
+
+}  // namespace
+}  // namespace quorix
