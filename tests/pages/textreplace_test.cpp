@@ -1,0 +1,48 @@
+#include "pages/textreplace.h"
+
+#include <gtest/gtest.h>
+
+namespace quorix {
+namespace {
+
+TEST(ReplaceAll, EveryOccurrenceInOnePassWithoutRescanningInsertedText) {
+  const struct {
+    std::string text;
+    std::string from;
+    std::string to;
+    std::string expected;
+    std::size_t count;
+  } cases[] = {
+      {"p_1 and p_1", "p_1", "x", "x and x", 2},
+      {"aaa", "a", "aa", "aaaaaa", 3},
+      {"p_0p_0", "p_0", "p_", "p_p_", 2},  // "p_p_0" would come from a second look
+      {"abc", "z", "y", "abc", 0},
+      {"abab", "aba", "", "b", 1},
+      {"", "x", "y", "", 0},
+      {"keep", "", "y", "keep", 0},
+  };
+  for (const auto& c : cases) {
+    std::string text = c.text;
+    EXPECT_EQ(replaceAll(text, c.from, c.to), c.count) << c.text;
+    EXPECT_EQ(text, c.expected) << c.text;
+  }
+}
+
+TEST(Placeholder, PrefixAndZeroPaddedNumber) {
+  EXPECT_EQ(placeholder("p_", 7, 3), "p_007");
+  EXPECT_EQ(placeholder("p_a", 71, 2), "p_a71");
+  EXPECT_EQ(placeholder("fparam_", 4, 2), "fparam_04");
+  EXPECT_EQ(placeholder("fparam_", 150, 2), "fparam_150");
+  EXPECT_EQ(placeholder("i_", 3, 1), "i_3");
+}
+
+TEST(DisplayedPattern, OnlyPatternsWithTheMarkerAreReversed) {
+  EXPECT_EQ(displayedPattern("=00"), "00=");
+  EXPECT_EQ(displayedPattern("\xE7" "0="), "\xE7" "0=");
+  EXPECT_EQ(displayedPattern("a=00b"), "b00=a");
+  EXPECT_EQ(displayedPattern("000"), "000");
+  EXPECT_EQ(displayedPattern(""), "");
+}
+
+}  // namespace
+}  // namespace quorix
