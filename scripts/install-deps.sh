@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config git
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-webengine-dev qt6-webchannel-dev libqt6webenginecore6-bin libx11-dev
+  xvfb xauth fonts-liberation2 culmus
 )
 
 missing=()

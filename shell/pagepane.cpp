@@ -1,0 +1,7 @@
+#include "pagepane.h"
+
+namespace quorix {
+
+PagePane::PagePane(QWidget* parent) : QWidget(parent) {}
+
+}  // namespace quorix

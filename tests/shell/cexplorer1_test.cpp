@@ -1,0 +1,165 @@
+// The real page pane under a display: navigation reports, body replacement, the selection shim,
+// the context menu. Runs under xvfb-run.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+#include <string>
+#include <vector>
+
+#include "shell/cexplorer1.h"
+
+using quorix::CExplorer1;
+
+namespace {
+
+constexpr char kStartPage[] =
+    "<html><head><title>start</title></head><body><p>start</p>"
+    "</body></html>";
+constexpr char kBody[] =
+    "<p id='held'>start page</p><a id='same' href='#command_10001:5'>same</a>";
+
+class CExplorer1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  QVariant eval(const QString& script) {
+    QVariant result;
+    bool done = false;
+    pane_->view()->page()->runJavaScript(script, [&](const QVariant& v) {
+      result = v;
+      done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 5000)) return QStringLiteral("<timeout>");
+    return result;
+  }
+
+  // Waits until the handler has seen `count` addresses.
+  bool waitForRequests(std::size_t count) {
+    return QTest::qWaitFor([&] { return requests_.size() >= count; }, 5000);
+  }
+
+  QTemporaryDir folder_;
+  std::unique_ptr<CExplorer1> pane_;
+  std::vector<std::string> requests_;
+  bool cancel_ = true;
+
+ private slots:
+  void initTestCase() {
+    QFile page(folder_.filePath(QStringLiteral("start.htm")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write(kStartPage);
+    page.close();
+    pane_ = std::make_unique<CExplorer1>();
+    pane_->resize(500, 400);
+    pane_->setNavigationHandler([this](const std::string& url) {
+      requests_.push_back(url);
+      return cancel_;
+    });
+    pane_->show();
+    // A page given before the start document has loaded is held, then put in.
+    pane_->setPageHtml(kBody);
+    pane_->loadStartPage(QUrl::fromLocalFile(folder_.filePath(QStringLiteral("start.htm"))));
+    QVERIFY(QTest::qWaitFor([&] { return pane_->startPageLoaded(); }, 15000));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('held') !== null")).toBool(), true, 5000);
+  }
+
+  void init() {
+    pane_->setPageHtml(kBody);
+    eval(QStringLiteral("history.replaceState(null, '', location.pathname); getSelection().removeAllRanges();"));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('held') !== null")).toBool(), true, 5000);
+    requests_.clear();
+    cancel_ = true;
+  }
+
+  void cleanupTestCase() { pane_.reset(); }
+
+  void startPageIsNotPutToTheHandler() { QVERIFY(requests_.empty()); }
+
+  void setPageHtmlReplacesTheBodyOnly() {
+    pane_->setPageHtml("<b id=\"x\" title='a\\b'>one \"two\"</b>");
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('x').title")).toString(), QStringLiteral("a\\b"), 5000);
+    QCOMPARE(eval(QStringLiteral("document.title")).toString(), QStringLiteral("start"));
+    QCOMPARE(eval(QStringLiteral("document.body.textContent")).toString(), QStringLiteral("one \"two\""));
+  }
+
+  void fragmentClicksAreReportedWithTheAbsoluteAddress_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("hashAfter");
+    QTest::newRow("cancelled stays") << true << QString();
+    QTest::newRow("allowed is carried out") << false << QStringLiteral("#command_10001:5");
+  }
+  void fragmentClicksAreReportedWithTheAbsoluteAddress() {
+    QFETCH(bool, cancel);
+    QFETCH(QString, hashAfter);
+    cancel_ = cancel;
+    eval(QStringLiteral("document.getElementById('same').click()"));
+    QVERIFY(waitForRequests(1));
+    const QString expected = QUrl::fromLocalFile(folder_.filePath(QStringLiteral("start.htm"))).toString() +
+                             QStringLiteral("#command_10001:5");
+    QCOMPARE(QString::fromStdString(requests_[0]), expected);
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("location.hash")).toString(), hashAfter, 5000);
+    QTest::qWait(200);
+    QCOMPARE(requests_.size(), std::size_t{1});  // carrying out an allowed click does not ask again
+  }
+
+  void scriptLocationChangesAreReportedEveryTime() {
+    // The Russian rows set location.href; the same row clicked twice must be reported twice.
+    const QString assign = QStringLiteral("window.location.href = '#reloadtab_5:3:40'");
+    eval(assign);
+    QVERIFY(waitForRequests(1));
+    QVERIFY(QString::fromStdString(requests_[0]).endsWith(QStringLiteral("start.htm#reloadtab_5:3:40")));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("location.hash")).toString(), QString(), 5000);
+    eval(assign);
+    QVERIFY(waitForRequests(2));
+    QCOMPARE(requests_[1], requests_[0]);
+  }
+
+  void navigateToAsksTheHandlerFirst() {
+    const std::string url =
+        QUrl::fromLocalFile(folder_.filePath(QStringLiteral("start.htm"))).toString().toStdString() + "#reloadtab_1:2:3";
+    pane_->navigateTo(url);
+    QCOMPARE(requests_.size(), std::size_t{1});
+    QCOMPARE(requests_[0], url);
+    QCOMPARE(eval(QStringLiteral("location.hash")).toString(), QString());
+  }
+
+  void selectionShimGivesTheSelectedText() {
+    QCOMPARE(eval(QStringLiteral("document.selection.createRange().text")).toString(), QString());
+    eval(QStringLiteral("var r = document.createRange(); r.selectNodeContents(document.getElementById('held'));"
+                        "getSelection().removeAllRanges(); getSelection().addRange(r);"));
+    QCOMPARE(eval(QStringLiteral("document.selection.createRange().text == ''")).toBool(), false);
+    QCOMPARE(eval(QStringLiteral("document.selection.createRange().text")).toString(), QStringLiteral("start page"));
+  }
+
+  void otherDocumentsGoThroughTheHandler() {
+    pane_->setPageHtml("<a id='away' href='other.htm'>away</a>");
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('away') !== null")).toBool(), true, 5000);
+    eval(QStringLiteral("document.getElementById('away').click()"));
+    QVERIFY(waitForRequests(1));
+    QVERIFY(QString::fromStdString(requests_[0]).endsWith(QStringLiteral("/other.htm")));
+    QTest::qWait(300);
+    QVERIFY(pane_->view()->url().toString().endsWith(QStringLiteral("start.htm")));
+  }
+
+  void rightClickShowsOnlyCopy() {
+    QWidget* surface = pane_->view()->focusProxy();
+    QVERIFY(surface != nullptr);
+    const QPoint at(50, 50);
+    QTest::mousePress(surface, Qt::RightButton, Qt::NoModifier, at);
+    QTest::mouseRelease(surface, Qt::RightButton, Qt::NoModifier, at);
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr, 5000);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().front()->text(), QStringLiteral("C&opy\tCtrl+C"));
+    menu->close();
+  }
+};
+
+}  // namespace
+
+QTEST_MAIN(CExplorer1Test)
+#include "cexplorer1_test.moc"
