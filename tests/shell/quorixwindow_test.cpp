@@ -1,0 +1,229 @@
+// The whole window under Xvfb with the real page pane, on a synthesized full-scale database set:
+// the first page, typed search, a binyan link, the Russian side with a row command, the dialog
+// languages, the table list and the About box. Each step leaves a screenshot (PNG) in the build
+// folder.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include "databasesynthesizer.h"
+#include "db/codepages.h"
+#include "lists/rowtext.h"
+#include "shell/cexplorer1.h"
+#include "shell/cmyedit.h"
+#include "shell/codlistbox.h"
+#include "shell/cquorixdlg.h"
+#include "shell/ctablist.h"
+#include "shell/mainmenu.h"
+
+using namespace quorix;
+
+namespace {
+
+class QuorixWindowTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir folder_;
+  std::unique_ptr<VerbDatabase> verbs_;
+  std::unique_ptr<CQuorixDlg> window_;
+  CExplorer1* pane_ = nullptr;
+
+  QVariant eval(const QString& script) {
+    QVariant result;
+    bool done = false;
+    pane_->view()->page()->runJavaScript(script, [&](const QVariant& v) {
+      result = v;
+      done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 5000)) return QStringLiteral("<timeout>");
+    return result;
+  }
+
+  QString body() { return eval(QStringLiteral("document.body.innerHTML")).toString(); }
+
+  // Waits until the page has settled: no fill running and the body unchanged for 300 ms.
+  void settle() {
+    if (!QTest::qWaitFor([&] { return !window_->core()->state().busy; }, 10000)) return;
+    QString last;
+    for (int i = 0; i < 50; ++i) {
+      QTest::qWait(150);
+      const QString now = body();
+      if (now == last) break;
+      last = now;
+    }
+  }
+
+  void screenshot(const QString& name, QWidget* widget) {
+    QTest::qWait(300);
+    const QRect frame = widget->frameGeometry();
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    QVERIFY(shot.save(QStringLiteral(QUORIX_SHOT_DIR "/") + name + QStringLiteral(".png")));
+  }
+
+ private slots:
+  void initTestCase() {
+    SynthesisCounts counts;
+    std::string error;
+    QVERIFY2(synthesizeDatabases(6000, folder_.path().toStdString(), counts, error), error.c_str());
+    verbs_ = std::make_unique<VerbDatabase>(folder_.filePath(QStringLiteral("hebrew.db")).toStdString());
+    QVERIFY(verbs_->load());
+    // The program's own start page and images when the build has made them.
+    const QString app = QStringLiteral(QUORIX_APP_DIR "/");
+    if (!QFile::copy(app + QStringLiteral("welcome.htm"), folder_.filePath(QStringLiteral("welcome.htm")))) {
+      QFile page(folder_.filePath(QStringLiteral("welcome.htm")));
+      QVERIFY(page.open(QIODevice::WriteOnly));
+      page.write("<html><head><style>.gray{color:gray}.orange{color:#ff8c00}</style></head><body>Quorix</body></html>");
+    }
+    QDir().mkpath(folder_.filePath(QStringLiteral("img")));
+    for (const QString& file : QDir(app + QStringLiteral("img")).entryList(QDir::Files))
+      QFile::copy(app + QStringLiteral("img/") + file, folder_.filePath(QStringLiteral("img/")) + file);
+
+    auto pane = std::make_unique<CExplorer1>();
+    pane_ = pane.get();
+    CQuorixDlg::Options options;
+    options.showSplash = false;
+    window_ = std::make_unique<CQuorixDlg>(folder_.path() + QLatin1Char('/'), std::move(pane), nullptr, options);
+    QVERIFY(window_->start());
+    window_->move(10, 10);
+    window_->show();
+    QVERIFY(QTest::qWaitFor([&] { return pane_->startPageLoaded(); }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return body().contains(QStringLiteral("scrl_id")); }, 20000));
+    settle();
+  }
+
+  void cleanupTestCase() { window_.reset(); }
+
+  void firstPageShowsTheFirstVerb() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Quorix DEMO"));
+    QCOMPARE(window_->statusLine()->text(), QStringLiteral("[ALL FORMS] [ALPHABETICAL]"));
+    QCOMPARE(window_->core()->list().selectedRow(), 0);
+    QVERIFY(window_->core()->state().currentTable != 0);
+    screenshot(QStringLiteral("01-first-page"), window_.get());
+  }
+
+  void typingTheFirstLettersShowsTheVerb() {
+    ProgramCore& core = *window_->core();
+    // The first letters of an entry far down the list.
+    const std::uint32_t target = core.list().entryCount() * 2 / 3;
+    VerbRecord record;
+    QVERIFY(verbs_->decode(core.list().entries().at(target), record));
+    const std::string bytes(splitRowText(record.listText).first);
+    const QString letters = QString::fromStdString(codePageToUtf8(bytes, CodePage::Hebrew1255)).left(3);
+    const QString before = body();
+    window_->verbInput()->setFocus();
+    // Key by key, as typing does (keyClicks knows only ASCII keys).
+    for (const QChar letter : letters)
+      QTest::sendKeyEvent(QTest::Click, window_->verbInput(), Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    settle();
+    const auto selected = core.list().selectedEntry();
+    QVERIFY(selected.has_value());
+    QVERIFY(verbs_->decode(*selected, record));
+    QVERIFY(QString::fromStdString(codePageToUtf8(std::string(record.listText), CodePage::Hebrew1255)).startsWith(letters));
+    QCOMPARE(core.state().currentTable, record.tableNumber);
+    QVERIFY(body() != before);
+    screenshot(QStringLiteral("02-typed-search"), window_.get());
+  }
+
+  void aBinyanLinkOpensTheOtherVerb() {
+    ProgramCore& core = *window_->core();
+    const std::uint32_t tableBefore = core.state().currentTable;
+    // The links to the other binyans are the gray ones (the verb's own binyan is orange).
+    const QString link = QStringLiteral("document.querySelector('a[href^=\"#command_\"] span.gray').parentElement");
+    const QString href = eval(QStringLiteral("try { %1.getAttribute('href') } catch (e) { '' }").arg(link)).toString();
+    if (href.isEmpty()) QSKIP("this verb's root has no other binyan");
+    eval(link + QStringLiteral(".click()"));
+    const std::uint32_t table = href.mid(9, href.indexOf(QLatin1Char(':')) - 9).toUInt();
+    QTRY_COMPARE_WITH_TIMEOUT(core.state().currentTable, table, 5000);
+    QVERIFY(table != tableBefore);
+    QCOMPARE(core.state().currentBinyan, static_cast<std::uint8_t>(table / 10000));
+    settle();
+    // The command is cancelled: the address keeps no fragment.
+    QCOMPARE(eval(QStringLiteral("location.hash")).toString(), QString());
+    screenshot(QStringLiteral("03-binyan-link"), window_.get());
+  }
+
+  void dialogLanguagesRelabelThePage_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Russian") << menuid::kRussianDialog << "04-dialog-russian";
+    QTest::newRow("Hebrew") << menuid::kHebrewDialog << "05-dialog-hebrew";
+    QTest::newRow("English") << menuid::kEnglishDialog << "06-dialog-english";
+  }
+  void dialogLanguagesRelabelThePage() {
+    QFETCH(int, command);
+    QFETCH(QString, name);
+    const QString before = body();
+    window_->runCommand(command);
+    settle();
+    QVERIFY(command == menuid::kEnglishDialog || body() != before);
+    screenshot(name, window_.get());
+  }
+
+  void tableListPreselectsTheCurrentTable() {
+    const std::uint32_t table = window_->core()->state().currentTable;
+    bool checked = false;
+    QTimer::singleShot(500, this, [&] {
+      auto* dialog = qobject_cast<CTabList*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      const int row = dialog->selectedRow();
+      checked = row >= 0 && dialog->rows()[static_cast<std::size_t>(row)].tableNumber == table;
+      screenshot(QStringLiteral("07-table-list"), dialog);
+      dialog->reject();
+    });
+    window_->runCommand(152);
+    QVERIFY(checked);
+    QCOMPARE(window_->core()->state().currentTable, table);
+  }
+
+  void aboutBoxSaysDemo() {
+    QString text;
+    QTimer::singleShot(500, this, [&] {
+      QWidget* about = QApplication::activeModalWidget();
+      if (about == nullptr) return;
+      if (auto* line = about->findChild<QLabel*>(QStringLiteral("aboutText"))) text = line->text();
+      screenshot(QStringLiteral("08-about"), about);
+      about->close();
+    });
+    window_->runCommand(menuid::kAbout);
+    QCOMPARE(text, QStringLiteral("Quorix DEMO"));
+  }
+
+  void russianRowCommandMovesTheHighlight() {
+    ProgramCore& core = *window_->core();
+    window_->runCommand(menuid::kRussianInput);
+    QVERIFY(QTest::qWaitFor([&] { return !core.state().busy && core.list().rowCount() > 0; }, 10000));
+    settle();
+    screenshot(QStringLiteral("09-russian-side"), window_.get());
+    // A word whose group has at least four rows.
+    int found = -1;
+    for (std::uint32_t i = 0; i < core.list().entryCount() && found < 0; ++i) {
+      core.showVerbPage(core.list().entries().at(i));
+      if (core.page().translationRowCount >= 4) found = static_cast<int>(i);
+    }
+    if (found < 0) QSKIP("no Russian group with four rows");
+    core.list().scroll(ScrollCode::ThumbPosition, found);
+    core.list().scroll(ScrollCode::EndScroll);
+    core.list().leftButtonDown(found - core.list().scrollInfo().position);
+    settle();
+    eval(QStringLiteral("document.getElementById('scrl_id').scrollTop = 30;"));
+    const int scrollTop = eval(QStringLiteral("document.getElementById('scrl_id').scrollTop")).toInt();
+    eval(QStringLiteral("document.getElementById('tab_3').dispatchEvent(new MouseEvent('mouseup', {bubbles: true}))"));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('tab_3').getAttribute('bgcolor')")).toString(),
+                              QStringLiteral("#ffd988"), 5000);
+    QCOMPARE(eval(QStringLiteral("document.getElementById('tab_0').getAttribute('bgcolor')")).toString(),
+             QStringLiteral("#f7f7f9"));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('scrl_id').scrollTop")).toInt(), scrollTop, 5000);
+    screenshot(QStringLiteral("10-russian-row-3"), window_.get());
+  }
+};
+
+}  // namespace
+
+QTEST_MAIN(QuorixWindowTest)
+#include "quorixwindow_test.moc"
