@@ -9,5 +9,9 @@ namespace quorix {
 int runInfo(const CommandLine& line);
 int runSynthesize(const CommandLine& line);
 int runDumpVerb(const CommandLine& line);
+int runList(const CommandLine& line);
+int runPage(const CommandLine& line);
+int runFind(const CommandLine& line);
+int runConjugate(const CommandLine& line);
 
 }  // namespace quorix

@@ -13,7 +13,13 @@ constexpr std::string_view kUsage =
     "commands:\n"
     "  info                              counts of records, verbs, tables, Russian groups, search entries\n"
     "  synthesize --records N --out DIR  write a synthetic full-scale set of the three databases\n"
-    "  dump-verb VERBID                  every record of a verb\n";
+    "  dump-verb VERBID                  every record of a verb\n"
+    "  list MODE [--binyan B] [--table T] [--filter F]\n"
+    "                                    the list of mode 0 to 10: entry, tab, row text\n"
+    "  page ENTRY [--side he|ru] [--ui en|ru|he] [--font ar|tm|dv|mr] [--search-mode N]\n"
+    "                                    the HTML of the entry's verb page, as a fresh start shows it\n"
+    "  find TEXT --mode N                the list index typed search selects for TEXT, or -1\n"
+    "  conjugate WORD                    the whole conjugation of the verbs with that form\n";
 
 struct Command {
   std::string_view name;
@@ -24,6 +30,10 @@ constexpr Command kCommands[] = {
     {"info", quorix::runInfo},
     {"synthesize", quorix::runSynthesize},
     {"dump-verb", quorix::runDumpVerb},
+    {"list", quorix::runList},
+    {"page", quorix::runPage},
+    {"find", quorix::runFind},
+    {"conjugate", quorix::runConjugate},
 };
 
 }  // namespace
