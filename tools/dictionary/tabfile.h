@@ -1,0 +1,22 @@
+#pragma once
+// Reading the dictionary's tab-separated sources: UTF-8 text, one record a line, fields split at
+// tabs, lines that begin with '#' and blank lines skipped, a trailing carriage return dropped.
+
+#include <string>
+#include <vector>
+
+namespace quorix::dictionary {
+
+struct TabLine {
+  int number = 0;  // 1-based line number in the file, for messages
+  std::vector<std::string> fields;
+};
+
+// False with `error` naming the file when it cannot be read or is not valid UTF-8 (the line is named);
+// an empty file gives no lines and is not an error.
+bool readTabFile(const std::string& path, std::vector<TabLine>& lines, std::string& error);
+
+// "file:line: " for messages about one line.
+std::string whereIs(const std::string& path, const TabLine& line);
+
+}  // namespace quorix::dictionary
