@@ -18,7 +18,7 @@ bool DictionarySources::loadGrammar(const std::string& dataFolder, std::string& 
         error = path + ": @like " + std::to_string(paradigm.likeTable()) + " is not an earlier table";
         return false;
       }
-      paradigm.inheritCells(base->second);
+      paradigm.inherit(base->second);
     }
     paradigms_.emplace(table.tableNumber, std::move(paradigm));
   }

@@ -196,12 +196,19 @@ bool Paradigm::load(const std::string& path, std::string& error) {
   return true;
 }
 
-void Paradigm::inheritCells(const Paradigm& base) {
+void Paradigm::inherit(const Paradigm& base) {
   for (const ParadigmCell& cell : base.cells_) {
     const bool own = std::any_of(cells_.begin(), cells_.end(), [&](const ParadigmCell& c) { return c.code == cell.code; });
     if (!own) cells_.push_back(cell);
   }
   std::sort(cells_.begin(), cells_.end(), [](const ParadigmCell& a, const ParadigmCell& b) { return a.code < b.code; });
+  // The base's variants come first, so that the table's own ones are applied after them.
+  std::vector<ParadigmVariant> variants;
+  for (const ParadigmVariant& inherited : base.variants_) {
+    if (variantIndex(inherited.name) < 0) variants.push_back(inherited);
+  }
+  for (ParadigmVariant& own : variants_) variants.push_back(std::move(own));
+  variants_ = std::move(variants);
 }
 
 int Paradigm::variantIndex(const std::string& name) const {

@@ -3,7 +3,7 @@
 // code (see formtemplate.h), and named variants for root classes that the table holds but that
 // conjugate differently in some cells. The file:
 //
-//   @like TABLE                     start from the cells of an earlier table (not its variants)
+//   @like TABLE                     start from the cells and variants of an earlier table
 //   @fit CONDITION...               roots of the table must meet these (checked, not enforced)
 //   CODE <tab> POINTED <tab> UNPOINTED
 //   @variant NAME [when CONDITION...]
@@ -59,8 +59,8 @@ class Paradigm {
   const ParadigmVariant* variant(const std::string& name) const;
   // The table named by @like, or 0.
   std::uint32_t likeTable() const { return likeTable_; }
-  // Takes the cells of `base` that this paradigm does not give itself; for resolving @like.
-  void inheritCells(const Paradigm& base);
+  // Takes the cells and variants of `base` that this paradigm does not give itself; for @like.
+  void inherit(const Paradigm& base);
 
  private:
   int variantIndex(const std::string& name) const;
