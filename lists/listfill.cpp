@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "db/recordwalks.h"
+#include "recordprefetch.h"
 
 namespace quorix {
 
@@ -120,6 +121,7 @@ std::uint32_t ListFill::scanTextIndex(const FillRequest& request, Progress& prog
   std::uint32_t count = 0;
   for (std::uint32_t i = 0; i < db.recordCount(); ++i) {
     progress.at(i);
+    if (i + kPrefetchDistance < db.recordCount()) prefetchRecord(db, db.textIndexEntry(i + kPrefetchDistance).offset);
     const RecordOffset offset = db.textIndexEntry(i).offset;
     if (!db.decode(offset, record) || record.listText.empty() || record.listText == "-") continue;
     if (!passesTextIndexMode(request, record)) continue;

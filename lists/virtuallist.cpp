@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "recordprefetch.h"
+
 namespace quorix {
 
 VirtualList::VirtualList(ProgramState& state, const DatabaseReaders& readers, VirtualListListener& listener)
@@ -141,6 +143,9 @@ bool VirtualList::entryStartsWith(ListEntry entry, std::string_view prefix, Inpu
 std::int32_t VirtualList::findPrefix(std::string_view prefix) const {
   const InputLanguage language = state_.inputLanguage;
   for (std::uint32_t i = 0; i < entryCount_; ++i) {
+    if (language == inputlanguage::kHebrew && i + kPrefetchDistance < entryCount_) {
+      prefetchRecord(readers_.verbs, entries_.at(i + kPrefetchDistance));
+    }
     if (entryStartsWith(entries_.at(i), prefix, language)) return static_cast<std::int32_t>(i);
   }
   return -1;

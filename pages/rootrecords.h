@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "db/verbdatabase.h"
+#include "lists/recordprefetch.h"
 
 namespace quorix {
 
@@ -20,6 +21,9 @@ void forEachRootRecord(const VerbDatabase& db, Visitor&& visit) {
   db.lookup(IndexKind::ByFormCode, form::kRoot, &index);
   VerbRecord record;
   for (; index < db.recordCount(); ++index) {
+    if (index + kPrefetchDistance < db.recordCount()) {
+      prefetchRecord(db, db.formIndexEntry(index + kPrefetchDistance).offset);
+    }
     const FormIndexEntry entry = db.formIndexEntry(index);
     if (entry.formCode != form::kRoot) return;
     if (db.decode(entry.offset, record) && !visit(entry.offset, record)) return;
