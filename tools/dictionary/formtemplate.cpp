@@ -16,6 +16,7 @@ struct Unit {
   bool doubled = false;
   bool fullSpellingDouble = false;
   bool suffixStart = false;
+  bool prefixTav = false;  // 'T': the tav of hitpa'el after a sibilant first radical
 };
 
 bool hasVowel(const Unit& unit) {
@@ -50,6 +51,12 @@ bool parse(std::u32string_view pattern, bool pointed, const Root& root, std::vec
       unit.letter = ordinaryForm(c);
       unit.suffixStart = suffixPending;
       suffixPending = false;
+      units.push_back(std::move(unit));
+    } else if (c == U'T') {
+      // The tav of hitpa'el that changed place with a sibilant: voiced after ז, emphatic after צ.
+      Unit unit;
+      unit.letter = root.letter(1) == U'ז' ? U'ד' : root.letter(1) == U'צ' ? U'ט' : U'ת';
+      unit.prefixTav = true;
       units.push_back(std::move(unit));
     } else if (c == U'+') {
       suffixPending = true;
@@ -96,6 +103,7 @@ void mergeAtSuffix(std::vector<Unit>& units, bool pointed) {
 
 bool applyDagesh(std::vector<Unit>& units, std::string& error) {
   for (Unit& unit : units) {
+    if (unit.prefixTav && !isBegadkefat(unit.letter)) std::erase(unit.marks, kDagesh);
     if (unit.doubled) {
       if (refusesDoubling(unit.letter)) {
         error = "radical " + radicalText(unit.radical) + " (" + toUtf8(std::u32string(1, unit.letter)) +

@@ -8,9 +8,11 @@
 // it is the same letter as the suffix's first (nun before נו/נה, tav before ת), the two merge into
 // one letter with dagesh (נָתַנּוּ, כָּרַתִּי). The last letter takes its final shape; a final kaf
 // without a vowel takes shva; a final ח or ע radical after a vowel other than patah and qamats takes
-// the furtive patah (שׁוֹמֵעַ, לָשִׂיחַ). The result is in canonical order (NFC).
+// the furtive patah (שׁוֹמֵעַ, לָשִׂיחַ). 'T' is the tav of hitpa'el after a sibilant first radical,
+// which becomes ד after ז and ט after צ (הִשְׁתַּמֵּשׁ, הִזְדַּקֵּן, הִצְטַלֵּם); a dagesh written with it
+// stays only on ת and ד. The result is in canonical order (NFC).
 //
-// An unpointed template is the full spelling with the same digits and '+'; '%' after a radical
+// An unpointed template is the full spelling with the same digits, '+' and 'T'; '%' after a radical
 // doubles a consonantal vav or yod as full spelling does (כיוון, התיישב), unless a vowel letter of the
 // same kind stands beside it.
 //

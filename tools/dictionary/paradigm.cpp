@@ -36,7 +36,7 @@ bool parseConditions(const std::vector<std::string>& items, std::size_t first, s
 
 }  // namespace
 
-bool RootCondition::holds(const Root& root) const {
+bool RootTest::holds(const Root& root) const {
   bool result = false;
   if (radical == 0) {
     result = root.size() == size;
@@ -56,9 +56,10 @@ bool RootCondition::holds(const Root& root) const {
   return result != negated;
 }
 
-bool parseRootCondition(const std::string& text, RootCondition& condition, std::string& error) {
-  condition = RootCondition{};
-  condition.text = text;
+namespace {
+
+bool parseRootTest(const std::string& text, RootTest& condition, std::string& error) {
+  condition = RootTest{};
   const std::size_t eq = text.find('=');
   if (eq == std::string::npos || eq == 0 || eq + 1 >= text.size()) {
     error = "condition '" + text + "' is not k=LETTERS, k!=LETTERS, k=#j or size=N";
@@ -97,6 +98,29 @@ bool parseRootCondition(const std::string& text, RootCondition& condition, std::
     }
   }
   return true;
+}
+
+}  // namespace
+
+bool RootCondition::holds(const Root& root) const {
+  return std::any_of(alternatives.begin(), alternatives.end(), [&](const RootTest& t) { return t.holds(root); });
+}
+
+bool parseRootCondition(const std::string& text, RootCondition& condition, std::string& error) {
+  condition = RootCondition{};
+  condition.text = text;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t bar = text.find('|', start);
+    RootTest test;
+    if (!parseRootTest(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start), test, error)) {
+      if (bar != std::string::npos || start != 0) error = "condition '" + text + "': " + error;
+      return false;
+    }
+    condition.alternatives.push_back(std::move(test));
+    if (bar == std::string::npos) return true;
+    start = bar + 1;
+  }
 }
 
 bool parseParadigmCell(const std::vector<std::string>& fields, std::size_t first, ParadigmCell& cell,

@@ -10,7 +10,7 @@
 //   CODE <tab> POINTED <tab> UNPOINTED   cells of the variant, replacing the table's
 //
 // A CONDITION is "k=LETTERS" (radical k is one of the letters), "k!=LETTERS", "k=#j" (radical k is
-// the same letter as radical j) or "size=N". A variant with conditions applies by itself to every
+// the same letter as radical j) or "size=N", or several of these joined by '|' (any of them). A variant with conditions applies by itself to every
 // root that meets them (data/overrides.tsv may refuse it for one verb); one without applies only
 // where data/overrides.tsv asks for it. A POINTED "-" is a form that does not exist (the verb keeps
 // the record, shown as a dash); "none" in a variant removes an alternative of the table.
@@ -23,12 +23,19 @@
 
 namespace quorix::dictionary {
 
-struct RootCondition {
-  std::size_t radical = 0;  // 0 for a condition on the root's size
+// One test on a root's letters; a condition holds when any of its alternatives does.
+struct RootTest {
+  std::size_t radical = 0;  // 0 for a test of the root's size
   std::u32string letters;
   std::size_t sameAs = 0;
   std::size_t size = 0;
   bool negated = false;
+
+  bool holds(const Root& root) const;
+};
+
+struct RootCondition {
+  std::vector<RootTest> alternatives;
   std::string text;  // as written, for messages
 
   bool holds(const Root& root) const;
