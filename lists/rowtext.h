@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "programstate.h"
+
 namespace quorix {
 
 struct Rgb {
@@ -30,6 +32,16 @@ RowTextParts splitRowText(std::string_view text);
 // The colour of the rest for a code: 2 black, 3 green, 4 red, 5 yellow on a selected row and blue
 // otherwise; none (keep the current colour) for any other code.
 std::optional<Rgb> markColour(std::uint8_t colourCode, bool selected);
+
+// How a row is laid out: Russian rows drawn from the database read left to right from the left
+// edge; every other row (Hebrew rows, and the table list's own strings) reads right to left, from
+// the left edge when the list is left-aligned and from the right edge otherwise.
+struct RowLayout {
+  bool alignLeft = false;
+  bool rightToLeft = true;
+  bool operator==(const RowLayout&) const = default;
+};
+RowLayout rowLayout(bool leftAlignedList, InputLanguage language, bool tableListOpen);
 
 // The orange of the focus frame around the row with the keyboard focus.
 inline constexpr Rgb kFocusFrameColour{255, 174, 0};

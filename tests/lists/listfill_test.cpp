@@ -132,6 +132,15 @@ TEST_F(Fill, AScanIsSavedAndTheNextFillReadsTheCache) {
   EXPECT_EQ(host.workerLog, (Texts{"position 24"})) << "a cache hit only moves the bar to its end";
 }
 
+TEST_F(Fill, AFillFromTheCacheLeavesTheSameListAsTheScan) {
+  for (ListMode mode : {listmode::kAllForms, listmode::kTablesByNumber, listmode::kRussianAll}) {
+    const std::uint32_t scanned = fill(mode, 1, 0, formfilter::kAll);
+    const Texts fromScan = texts(scanned, isRussianMode(mode));
+    EXPECT_EQ(fill(mode, 1, 0, formfilter::kAll), scanned);
+    EXPECT_EQ(texts(scanned, isRussianMode(mode)), fromScan) << "mode " << mode;
+  }
+}
+
 TEST_F(Fill, AnEmptyResultIsCachedToo) {
   EXPECT_EQ(fill(5, 3, 0, 4), 0u);
   const std::string file = dbs.cacheFolder() + "/0500000304.cache";

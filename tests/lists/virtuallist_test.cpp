@@ -256,5 +256,12 @@ TEST(RowText, ColourCodes) {
   EXPECT_FALSE(markColour(0, true));
 }
 
+TEST(RowText, Layout) {
+  EXPECT_EQ(rowLayout(false, inputlanguage::kHebrew, false), (RowLayout{false, true}));
+  EXPECT_EQ(rowLayout(true, inputlanguage::kHebrew, false), (RowLayout{true, true}));
+  EXPECT_EQ(rowLayout(false, inputlanguage::kRussian, false), (RowLayout{true, false}));
+  EXPECT_EQ(rowLayout(true, inputlanguage::kRussian, true), (RowLayout{true, true})) << "the table list's strings";
+}
+
 }  // namespace
 }  // namespace quorix
