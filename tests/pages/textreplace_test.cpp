@@ -28,14 +28,6 @@ TEST(ReplaceAll, EveryOccurrenceInOnePassWithoutRescanningInsertedText) {
   }
 }
 
-TEST(Placeholder, PrefixAndZeroPaddedNumber) {
-  EXPECT_EQ(placeholder("p_", 7, 3), "p_007");
-  EXPECT_EQ(placeholder("p_a", 71, 2), "p_a71");
-  EXPECT_EQ(placeholder("fparam_", 4, 2), "fparam_04");
-  EXPECT_EQ(placeholder("fparam_", 150, 2), "fparam_150");
-  EXPECT_EQ(placeholder("i_", 3, 1), "i_3");
-}
-
 TEST(DisplayedPattern, OnlyPatternsWithTheMarkerAreReversed) {
   EXPECT_EQ(displayedPattern("=00"), "00=");
   EXPECT_EQ(displayedPattern("\xE7" "0="), "\xE7" "0=");
