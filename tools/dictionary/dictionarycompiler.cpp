@@ -152,13 +152,13 @@ std::string pageMarkupIn(const std::string& bytes) {
 }
 
 bool conjugateInTable(const DictionarySources& sources, const Root& root, std::uint32_t tableNumber,
-                      Conjugation& conjugation, std::string& error) {
+                      const std::string& infinitive, Conjugation& conjugation, std::string& error) {
   const Paradigm* paradigm = sources.paradigm(tableNumber);
   if (!paradigm) {
     error = "table " + std::to_string(tableNumber) + " is not in the catalogue";
     return false;
   }
-  return conjugate(root, *paradigm, sources.overrides().find(root, static_cast<int>(tableNumber / 10000)),
+  return conjugate(root, *paradigm, sources.overrides().find(root, static_cast<int>(tableNumber / 10000), infinitive),
                    sources.formCodes().requiredCodes(), conjugation, error);
 }
 
@@ -173,7 +173,8 @@ CompiledDictionary compileDictionary(const DictionarySources& sources) {
     CompiledVerb compiled;
     compiled.verb = verb;
     std::string error;
-    if (!table || !conjugateInTable(sources, verb->root, verb->tableNumber, compiled.conjugation, error)) {
+    if (!table || !conjugateInTable(sources, verb->root, verb->tableNumber, verb->infinitive == "-" ? std::string() : verb->infinitive,
+                                   compiled.conjugation, error)) {
       out.problems.push_back(verbName(*verb) + ": " + (table ? error : "the table is not in the catalogue") +
                              "; the verb is left out");
       continue;

@@ -45,10 +45,11 @@ struct CompiledDictionary {
   std::vector<std::string> problems;
 };
 
-// The conjugation of `root` in a catalogued table with the overrides the sources hold for it; false
-// with `error` when the table is unknown or conjugate() fails.
+// The conjugation of `root` in a catalogued table with the overrides the sources hold for it (those
+// written for `infinitive` first, when it is not empty); false with `error` when the table is unknown
+// or conjugate() fails.
 bool conjugateInTable(const DictionarySources& sources, const Root& root, std::uint32_t tableNumber,
-                      Conjugation& conjugation, std::string& error);
+                      const std::string& infinitive, Conjugation& conjugation, std::string& error);
 
 // The compiled dictionary; the sources must outlive the result.
 CompiledDictionary compileDictionary(const DictionarySources& sources);

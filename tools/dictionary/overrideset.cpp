@@ -1,10 +1,15 @@
 #include "overrideset.h"
 
+#include "hebrewtext.h"
 #include "tabfile.h"
 
 namespace quorix::dictionary {
 
-std::string OverrideSet::keyOf(const Root& root, int binyan) { return root.identity() + "/" + std::to_string(binyan); }
+std::string OverrideSet::keyOf(const Root& root, int binyan, const std::string& infinitive) {
+  std::string key = root.identity() + "/" + std::to_string(binyan);
+  if (!infinitive.empty()) key += "@" + canonicalUtf8(infinitive);
+  return key;
+}
 
 bool OverrideSet::load(const std::string& path, std::string& error) {
   std::vector<TabLine> lines;
@@ -22,11 +27,11 @@ bool OverrideSet::load(const std::string& path, std::string& error) {
       error = whereIs(path, line) + message;
       return false;
     }
-    if (f[1].size() != 1 || f[1][0] < '1' || f[1][0] > '7') {
-      error = whereIs(path, line) + "binyan must be 1 to 7";
+    if (f[1].empty() || f[1][0] < '1' || f[1][0] > '7' || (f[1].size() > 1 && (f[1][1] != '@' || f[1].size() == 2))) {
+      error = whereIs(path, line) + "binyan must be 1 to 7, optionally followed by @INFINITIVE";
       return false;
     }
-    VerbOverrides& entry = entries_[keyOf(root, f[1][0] - '0')];
+    VerbOverrides& entry = entries_[keyOf(root, f[1][0] - '0', f[1].size() > 2 ? f[1].substr(2) : std::string())];
     if (entry.line == 0) entry.line = line.number;
     if (f[2] == "variant" || f[2] == "-variant") {
       if (f.size() != 4 || f[3].empty()) {
@@ -52,8 +57,12 @@ bool OverrideSet::load(const std::string& path, std::string& error) {
   return true;
 }
 
-const VerbOverrides* OverrideSet::find(const Root& root, int binyan) const {
-  const auto it = entries_.find(keyOf(root, binyan));
+const VerbOverrides* OverrideSet::find(const Root& root, int binyan, const std::string& infinitive) const {
+  if (!infinitive.empty()) {
+    const auto own = entries_.find(keyOf(root, binyan, infinitive));
+    if (own != entries_.end()) return &own->second;
+  }
+  const auto it = entries_.find(keyOf(root, binyan, std::string()));
   return it == entries_.end() ? nullptr : &it->second;
 }
 

@@ -41,7 +41,7 @@ int show(const std::string& data, const std::string& rootText, const std::string
   if (ec != std::errc() || end != tableText.data() + tableText.size()) return usage("TABLE must be a table number");
   if (!Root::parse(rootText, root, error)) return usage(error);
   Conjugation conjugation;
-  if (!conjugateInTable(sources, root, table, conjugation, error)) {
+  if (!conjugateInTable(sources, root, table, std::string(), conjugation, error)) {
     std::cerr << "quorix-dictc: " << error << "\n";
     return 1;
   }
