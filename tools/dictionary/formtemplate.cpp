@@ -1,5 +1,6 @@
 #include "formtemplate.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "hebrewtext.h"
@@ -69,7 +70,9 @@ bool parse(std::u32string_view pattern, bool pointed, const Root& root, std::vec
       units.back().fullSpellingDouble = true;
     } else if (pointed && isHebrewMark(c)) {
       if (!isStorablePoint(c)) {
-        error = "mark U+" + std::to_string(static_cast<unsigned>(c)) + " cannot be stored in code page 1255";
+        char code[8];
+        std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(c));
+        error = std::string("mark U+") + code + " cannot be stored in code page 1255";
         return false;
       }
       if (c == kDagesh && units.back().radical != 0) {
