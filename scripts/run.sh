@@ -6,5 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build
 cmake --build build -j2
-# Until the window exists, show what the program folder's databases hold.
-exec build/app/quorix-cli info
+exec build/app/quorix
