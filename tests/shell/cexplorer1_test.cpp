@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "pagescript.h"
 #include "shell/cexplorer1.h"
 
 using quorix::CExplorer1;
@@ -26,16 +27,7 @@ class CExplorer1Test : public QObject {
   Q_OBJECT
 
  private:
-  QVariant eval(const QString& script) {
-    QVariant result;
-    bool done = false;
-    pane_->view()->page()->runJavaScript(script, [&](const QVariant& v) {
-      result = v;
-      done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 5000)) return QStringLiteral("<timeout>");
-    return result;
-  }
+  QVariant eval(const QString& script) { return quorix::test::runPageScript(pane_->view()->page(), script); }
 
   // Waits until the handler has seen `count` addresses.
   bool waitForRequests(std::size_t count) {

@@ -15,6 +15,7 @@
 #include "databasesynthesizer.h"
 #include "db/codepages.h"
 #include "lists/rowtext.h"
+#include "pagescript.h"
 #include "shell/cexplorer1.h"
 #include "shell/cmyedit.h"
 #include "shell/codlistbox.h"
@@ -34,16 +35,7 @@ class QuorixWindowTest : public QObject {
   std::unique_ptr<CQuorixDlg> window_;
   CExplorer1* pane_ = nullptr;
 
-  QVariant eval(const QString& script) {
-    QVariant result;
-    bool done = false;
-    pane_->view()->page()->runJavaScript(script, [&](const QVariant& v) {
-      result = v;
-      done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 5000)) return QStringLiteral("<timeout>");
-    return result;
-  }
+  QVariant eval(const QString& script) { return quorix::test::runPageScript(pane_->view()->page(), script); }
 
   QString body() { return eval(QStringLiteral("document.body.innerHTML")).toString(); }
 
