@@ -74,6 +74,8 @@ TEST(DictionaryTemplate, FullSpellingRules) {
       {"1י2%3", "קימ", "קיים", "consonantal yod beside the vowel letter yod is not doubled again"},
       {"1ו2%ה", "צוה", "צווה", "vav beside the vowel letter vav is not doubled"},
       {"הת1%2%3", "ישׁב", "התיישב", "doubled first yod of hitpa'el"},
+      {"ל1%2%3", "יסד", "לייסד", "consonantal yod doubled after a prefix"},
+      {"1%2%3", "ותר", "ותר", "a consonantal letter at the start of a word stays single"},
       {"123+נו", "טענ", "טענו", "nun merges"},
       {"123+תי", "כרת", "כרתי", "tav merges"},
       {"1ו23ת", "כרת", "כורתת", "no merge without the boundary"},

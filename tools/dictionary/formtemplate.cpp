@@ -178,7 +178,8 @@ bool expandUnpointed(std::u32string_view pattern, const Root& root, std::u32stri
     if (!unit.fullSpellingDouble || (unit.letter != U'ו' && unit.letter != U'י')) continue;
     const bool besideVowelLetter = (i > 0 && units[i - 1].radical == 0 && units[i - 1].letter == unit.letter) ||
                                    (i + 1 < units.size() && units[i + 1].radical == 0 && units[i + 1].letter == unit.letter);
-    if (!besideVowelLetter) out.push_back(unit.letter);
+    // Full spelling writes a consonantal letter single at the start of a word (ויתר, יחד).
+    if (i > 0 && !besideVowelLetter) out.push_back(unit.letter);
   }
   form = withFinalLetters(out);
   return true;

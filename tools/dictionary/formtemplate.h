@@ -13,8 +13,8 @@
 // stays only on ת and ד. The result is in canonical order (NFC).
 //
 // An unpointed template is the full spelling with the same digits, '+' and 'T'; '%' after a radical
-// doubles a consonantal vav or yod as full spelling does (כיוון, התיישב), unless a vowel letter of the
-// same kind stands beside it.
+// doubles a consonantal vav or yod inside the word as full spelling does (כיוון, התיישב, לייסד), unless
+// a vowel letter of the same kind stands beside it; at the start of a word it stays single (ויתר).
 //
 // Both return false with `error` on a malformed template, a radical beyond the root's length, a
 // doubling the radical refuses, or a mark that code page 1255 cannot store.
