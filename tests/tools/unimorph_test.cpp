@@ -54,9 +54,13 @@ TEST(UniMorph, PointedFormsAgreeWithTheReferenceTables) {
   std::set<std::string> listed;  // "lemma/code", lemma decomposed
   for (const TabLine& line : lines) {
     ASSERT_EQ(line.fields.size(), 3u) << "data/checks/unimorph.tsv:" << line.number;
-    std::istringstream codes(line.fields[1]);
-    std::string code;
-    while (codes >> code) listed.insert(decomposedUtf8(line.fields[0]) + "/" + code);
+    std::istringstream lemmas(line.fields[0]);
+    std::string lemma;
+    while (lemmas >> lemma) {
+      std::istringstream codes(line.fields[1]);
+      std::string code;
+      while (codes >> code) listed.insert(decomposedUtf8(lemma) + "/" + code);
+    }
   }
 
   std::size_t found = 0;

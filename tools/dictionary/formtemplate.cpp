@@ -1,5 +1,6 @@
 #include "formtemplate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -136,6 +137,17 @@ bool needsFurtivePatah(const std::vector<Unit>& units) {
   return false;
 }
 
+// A final ח or ע radical cannot close the cluster before the word-final suffix תְּ: its shva becomes
+// the helping patah (שָׁמַעַתְּ, הִצְלַחַתְּ).
+void addHelpingPatah(std::vector<Unit>& units) {
+  if (units.size() < 2) return;
+  const Unit& tav = units.back();
+  Unit& guttural = units[units.size() - 2];
+  if (!tav.suffixStart || tav.letter != U'ת' || !hasMark(tav, kShva)) return;
+  if (guttural.radical == 0 || (guttural.letter != U'ח' && guttural.letter != U'ע')) return;
+  std::replace(guttural.marks.begin(), guttural.marks.end(), kShva, kPatah);
+}
+
 std::u32string joined(const std::vector<Unit>& units) {
   std::u32string out;
   for (const Unit& unit : units) {
@@ -159,6 +171,7 @@ bool expandPointed(std::u32string_view pattern, const Root& root, std::u32string
   units.back().letter = finalForm(units.back().letter);
   if (units.back().letter == U'ך' && !hasVowel(units.back())) units.back().marks.push_back(kShva);
   if (needsFurtivePatah(units)) units.back().marks.push_back(kPatah);
+  addHelpingPatah(units);
   form = canonical(joined(units));
   return true;
 }

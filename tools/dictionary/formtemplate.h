@@ -8,7 +8,8 @@
 // it is the same letter as the suffix's first (nun before נו/נה, tav before ת), the two merge into
 // one letter with dagesh (נָתַנּוּ, כָּרַתִּי). The last letter takes its final shape; a final kaf
 // without a vowel takes shva; a final ח or ע radical after a vowel other than patah and qamats takes
-// the furtive patah (שׁוֹמֵעַ, לָשִׂיחַ). 'T' is the tav of hitpa'el after a sibilant first radical,
+// the furtive patah (שׁוֹמֵעַ, לָשִׂיחַ), and before a word-final suffix תְּ the helping patah
+// (שָׁמַעַתְּ). 'T' is the tav of hitpa'el after a sibilant first radical,
 // which becomes ד after ז and ט after צ (הִשְׁתַּמֵּשׁ, הִזְדַּקֵּן, הִצְטַלֵּם); a dagesh written with it
 // stays only on ת and ד. The result is in canonical order (NFC).
 //
