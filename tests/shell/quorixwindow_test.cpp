@@ -1,7 +1,7 @@
-// The whole window under Xvfb with the real page pane, on a synthesized full-scale database set:
-// the first page, typed search, a binyan link, the Russian side with a row command, the dialog
-// languages, the table list and the About box. Each step leaves a screenshot (PNG) in the build
-// folder.
+// The whole window under Xvfb with the real page pane, on a copy of the program folder that the
+// build made (the bundled dictionary, the start page and its pictures): the first page, typed
+// search, a binyan link, the Russian side with a row command, the dialog languages, the table list
+// and the About box. Each step leaves a screenshot (PNG) in the build folder.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,9 +12,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-#include "databasesynthesizer.h"
 #include "db/codepages.h"
-#include "lists/rowtext.h"
 #include "pagescript.h"
 #include "shell/cexplorer1.h"
 #include "shell/cmyedit.h"
@@ -60,18 +58,13 @@ class QuorixWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    SynthesisCounts counts;
-    std::string error;
-    QVERIFY2(synthesizeDatabases(6000, folder_.path().toStdString(), counts, error), error.c_str());
+    // A copy, so that the query cache the window writes stays out of the build's program folder.
+    const QString app = QStringLiteral(QUORIX_APP_DIR "/");
+    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "welcome.htm"}) {
+      QVERIFY2(QFile::copy(app + QLatin1String(file), folder_.filePath(QLatin1String(file))), file);
+    }
     verbs_ = std::make_unique<VerbDatabase>(folder_.filePath(QStringLiteral("hebrew.db")).toStdString());
     QVERIFY(verbs_->load());
-    // The program's own start page and images when the build has made them.
-    const QString app = QStringLiteral(QUORIX_APP_DIR "/");
-    if (!QFile::copy(app + QStringLiteral("welcome.htm"), folder_.filePath(QStringLiteral("welcome.htm")))) {
-      QFile page(folder_.filePath(QStringLiteral("welcome.htm")));
-      QVERIFY(page.open(QIODevice::WriteOnly));
-      page.write("<html><head><style>.gray{color:gray}.orange{color:#ff8c00}</style></head><body>Quorix</body></html>");
-    }
     QDir().mkpath(folder_.filePath(QStringLiteral("img")));
     for (const QString& file : QDir(app + QStringLiteral("img")).entryList(QDir::Files))
       QFile::copy(app + QStringLiteral("img/") + file, folder_.filePath(QStringLiteral("img/")) + file);
@@ -101,12 +94,9 @@ class QuorixWindowTest : public QObject {
 
   void typingTheFirstLettersShowsTheVerb() {
     ProgramCore& core = *window_->core();
-    // The first letters of an entry far down the list.
-    const std::uint32_t target = core.list().entryCount() * 2 / 3;
+    // כתב: far down the all-forms list, and its root is in four binyans.
+    const QString letters = QStringLiteral("כתב");
     VerbRecord record;
-    QVERIFY(verbs_->decode(core.list().entries().at(target), record));
-    const std::string bytes(splitRowText(record.listText).first);
-    const QString letters = QString::fromStdString(codePageToUtf8(bytes, CodePage::Hebrew1255)).left(3);
     const QString before = body();
     window_->verbInput()->setFocus();
     // Key by key, as typing does (keyClicks knows only ASCII keys).
@@ -128,7 +118,7 @@ class QuorixWindowTest : public QObject {
     // The links to the other binyans are the gray ones (the verb's own binyan is orange).
     const QString link = QStringLiteral("document.querySelector('a[href^=\"#command_\"] span.gray').parentElement");
     const QString href = eval(QStringLiteral("try { %1.getAttribute('href') } catch (e) { '' }").arg(link)).toString();
-    if (href.isEmpty()) QSKIP("this verb's root has no other binyan");
+    QVERIFY2(!href.isEmpty(), "the page of כתב links no other binyan");
     eval(link + QStringLiteral(".click()"));
     const std::uint32_t table = href.mid(9, href.indexOf(QLatin1Char(':')) - 9).toUInt();
     QTRY_COMPARE_WITH_TIMEOUT(core.state().currentTable, table, 5000);
@@ -198,7 +188,7 @@ class QuorixWindowTest : public QObject {
       core.showVerbPage(core.list().entries().at(i));
       if (core.page().translationRowCount >= 4) found = static_cast<int>(i);
     }
-    if (found < 0) QSKIP("no Russian group with four rows");
+    QVERIFY2(found >= 0, "no Russian group with four rows");
     core.list().scroll(ScrollCode::ThumbPosition, found);
     core.list().scroll(ScrollCode::EndScroll);
     core.list().leftButtonDown(found - core.list().scrollInfo().position);
