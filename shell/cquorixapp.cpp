@@ -7,12 +7,14 @@
 
 #include "cexplorer1.h"
 #include "cquorixdlg.h"
+#include "fontconfiguration.h"
 #include "xkblayouts.h"
 
 namespace quorix {
 
 int CQuorixApp::run(int argc, char** argv) {
   if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  useProgramFontConfiguration(runningProgramFolder());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorix"));
   QString folder = QCoreApplication::applicationDirPath();

@@ -4,7 +4,8 @@
 // opened, else 0 when the window has closed).
 //
 // The page pane's engine refuses to run as root with its sandbox on; the program turns the sandbox
-// off itself when (and only when) it runs as root.
+// off itself when (and only when) it runs as root. The page fonts are mapped by the program
+// folder's fonts.conf (see fontconfiguration.h).
 
 namespace quorix {
 
