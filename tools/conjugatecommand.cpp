@@ -38,16 +38,14 @@ std::string hebrew(std::string_view text) {
   return codePageToUtf8(plain, CodePage::Hebrew1255);
 }
 
-std::string listTextOf(std::string_view listText) {
-  const RowTextParts parts = splitRowText(listText);
-  return std::string(parts.first) + std::string(parts.rest);
-}
+// The word a list row shows, without what follows a colour mark (the hint of the verb it belongs to).
+std::string_view rowWordOf(std::string_view listText) { return splitRowText(listText).first; }
 
 void addOnce(std::vector<std::uint32_t>& ids, std::uint32_t id) {
   if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
 }
 
-// The verbs with a record whose list text is `word` (code page 1255, no points): the text index is
+// The verbs with a record whose row shows `word` (code page 1255, no points): the text index is
 // sorted by the first 16 bytes of the list texts, so the candidates stand together from the first
 // entry with that prefix.
 std::vector<std::uint32_t> verbsOfHebrewWord(const VerbDatabase& db, const std::string& word) {
@@ -59,7 +57,7 @@ std::vector<std::uint32_t> verbsOfHebrewWord(const VerbDatabase& db, const std::
   for (std::uint32_t i = first; i < db.recordCount(); ++i) {
     const TextIndexEntry entry = db.textIndexEntry(i);
     if (!entry.text.starts_with(key)) break;
-    if (db.decode(entry.offset, record) && listTextOf(record.listText) == word) addOnce(ids, record.verbId);
+    if (db.decode(entry.offset, record) && rowWordOf(record.listText) == word) addOnce(ids, record.verbId);
   }
   return ids;
 }
