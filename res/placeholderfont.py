@@ -5,9 +5,10 @@ The verb pages write the placeholder of a root pattern as character 0x8F in a fo
 (<font face='Symbol'>&#143;</font>). The program's fonts.conf sends the family Symbol to this font,
 so the page pane draws the circle there instead of a missing-glyph box.
 
-The circle stands on the baseline and is about as tall as a Hebrew letter of the page fonts
-(David CLM and Miriam CLM letters are 0.53 to 0.55 em high), so a pattern such as "=00" reads as a
-row of letters. The character is mapped both as U+008F, which the page's &#143; becomes, and as
+The circle stands on the baseline. The pages always set the placeholder at 14 px, beside letters
+of 15 or 16 px, whose Hebrew letters are 8 to 9.6 px high (0.53 to 0.55 em in David CLM and Miriam
+CLM, 0.6 em in Liberation Sans); at 0.64 em the circle is 9 px high at 14 px, so a pattern such as
+"=00" reads as a row of letters. The character is mapped both as U+008F, which the page's &#143; becomes, and as
 U+F08F, the private-use code a symbol-encoded font would use for byte 0x8F.
 
 Usage: placeholderfont.py OUTPUT.ttf
@@ -27,9 +28,9 @@ DESCENT = 250
 
 GLYPH = "placeholder"
 CODES = (0x008F, 0xF08F)
-DIAMETER = 560
-STROKE = 80
-SIDE_BEARING = 70
+DIAMETER = 640
+STROKE = 85
+SIDE_BEARING = 60
 ADVANCE = DIAMETER + 2 * SIDE_BEARING
 
 # Control point distance of a cubic quarter circle, as a share of the radius.

@@ -2,8 +2,9 @@
 """The placeholder font draws a ring that reads as one more letter beside the Hebrew page fonts.
 
 The page pane fills outlines with the nonzero rule, so a ring whose two contours turn the same way
-shows as a filled disc; the inside and outside points below catch that. The height is compared
-with the Hebrew letters of David CLM and Miriam CLM (0.53 to 0.55 em high, standing on the baseline).
+shows as a filled disc; the inside and outside points below catch that. The pages set the
+placeholder at 14 px beside 15 and 16 px text, whose Hebrew letters stand on the baseline and are
+8 px (David CLM at 15 px) to 9.6 px (Liberation Sans at 16 px) high.
 
 Usage: placeholderfont_test.py FONT.ttf
 """
@@ -13,6 +14,9 @@ import sys
 from fontTools.pens.boundsPen import BoundsPen
 from fontTools.pens.pointInsidePen import PointInsidePen
 from fontTools.ttLib import TTFont
+
+PAGE_SIZE_PX = 14
+LETTER_HEIGHTS_PX = (8.0, 9.6)
 
 
 def check(font_path):
@@ -38,11 +42,12 @@ def check(font_path):
     if bounds_pen.bounds is None:
         return failures + [f"{name} has no outline"]
     x_min, y_min, x_max, y_max = bounds_pen.bounds
-    height = (y_max - y_min) / upm
+    height_px = (y_max - y_min) / upm * PAGE_SIZE_PX
     if abs(y_min) > 0.02 * upm:
         failures.append(f"{name} does not stand on the baseline (bottom at {y_min})")
-    if not 0.48 <= height <= 0.62:
-        failures.append(f"{name} is {height:.2f} em high, a Hebrew letter about 0.54 em")
+    if not LETTER_HEIGHTS_PX[0] <= height_px <= LETTER_HEIGHTS_PX[1]:
+        failures.append(f"{name} is {height_px:.1f} px high at {PAGE_SIZE_PX} px, "
+                        f"the letters beside it {LETTER_HEIGHTS_PX[0]} to {LETTER_HEIGHTS_PX[1]} px")
     if x_min <= 0 or x_max >= glyph.width:
         failures.append(f"{name} touches its neighbours: ink {x_min}..{x_max}, advance {glyph.width}")
 
