@@ -24,6 +24,8 @@ namespace {
 //   hashchange fires; it is reported (kind 1) and undone by the program when cancelled. Undoing it
 //   with replaceState also means that the next assignment of the same fragment is a change again.
 // - __quorixGo carries out an allowed click without reporting it a second time.
+// - The root patterns write their placeholder as the control character U+008F, which the program's
+//   font draws as a circle; a copy gives the circle the reader saw.
 constexpr char kPaneScript[] = R"JS(
 (function () {
   if (window.__quorixPane) return;
@@ -57,6 +59,12 @@ constexpr char kPaneScript[] = R"JS(
     send(1, e.newURL, e.oldURL);
   });
   window.__quorixGo = function (url) { allowed = url; location.href = url; };
+  document.addEventListener('copy', function (e) {
+    var text = String(window.getSelection());
+    if (text.indexOf('\u008f') < 0 || !e.clipboardData) return;
+    e.clipboardData.setData('text/plain', text.replace(/\u008f/g, '\u25cb'));
+    e.preventDefault();
+  });
 })();
 )JS";
 

@@ -1,6 +1,7 @@
 // The real page pane under a display: navigation reports, body replacement, the selection shim,
 // the context menu. Runs under xvfb-run.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -135,6 +136,19 @@ class CExplorer1Test : public QObject {
     QVERIFY(QString::fromStdString(requests_[0]).endsWith(QStringLiteral("/other.htm")));
     QTest::qWait(300);
     QVERIFY(pane_->view()->url().toString().endsWith(QStringLiteral("start.htm")));
+  }
+
+  void copyGivesThePlaceholderAsTheCircleShown() {
+    pane_->setPageHtml("<p id='pattern'>&#1495;<font face='Symbol'>&#143;</font>x</p>");
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('pattern') !== null")).toBool(), true, 5000);
+    eval(QStringLiteral("var r = document.createRange(); r.selectNodeContents(document.getElementById('pattern'));"
+                        "window.getSelection().removeAllRanges(); window.getSelection().addRange(r); true"));
+    QApplication::clipboard()->clear();
+    pane_->activateWindow();
+    pane_->view()->setFocus();
+    QTest::qWait(200);
+    pane_->copySelection();
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::clipboard()->text(), QStringLiteral("\u05D7\u25CBx"), 5000);
   }
 
   void rightClickShowsOnlyCopy() {
