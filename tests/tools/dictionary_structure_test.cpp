@@ -172,7 +172,9 @@ TEST_F(ShippedDictionary, TheRussianSideHasOneGroupAndOneSearchEntryPerWord) {
     EXPECT_TRUE(heads.contains(e.key - 1));
     EXPECT_TRUE(glosses.contains(e.text));
     EXPECT_LT(e.text.size(), 40u);
-    if (i > 0) EXPECT_LT(compiled_->searchEntries[i - 1].text, e.text);  // byte order
+    if (i > 0) {
+      EXPECT_LT(compiled_->searchEntries[i - 1].text, e.text);  // byte order
+    }
   }
   // A verb's first Russian gloss marks its row in that group, and only there.
   std::map<std::uint32_t, int> markedRows;
@@ -199,6 +201,41 @@ TEST_F(ShippedDictionary, TheReadersAcceptTheWrittenFiles) {
     VerbRecord record;
     ASSERT_TRUE(dbs.verbs->decode(entry.offset, record));
     EXPECT_EQ(record.verbId, compiled_->models.at(entry.tableNumber)) << entry.tableNumber;
+  }
+}
+
+// A verb's notes quote the forms where it departs from its table; every pointed word they quote must
+// be a form the generator makes for the verb (a note that says "past נִשָּׂא" while the table gives
+// נִנְשָׂא shows a missing variant). Alternatives written "(also ...)" are not in the tables, and a
+// single letter (a radical such as שׁ) is no form.
+TEST_F(ShippedDictionary, NotesQuoteOnlyFormsTheVerbHas) {
+  for (const CompiledVerb& v : compiled_->verbs) {
+    std::set<std::string> forms;
+    for (const ConjugatedForm& f : v.conjugation.forms) {
+      if (f.exists) forms.insert(decomposedUtf8(toUtf8(f.pointed)));
+    }
+    std::u32string notes = toUtf32(v.verb->notes);
+    for (std::size_t open; (open = notes.find(U"(also ")) != std::u32string::npos;) {
+      const std::size_t close = notes.find(U')', open);
+      notes.erase(open, close == std::u32string::npos ? std::u32string::npos : close - open + 1);
+    }
+    std::u32string word;
+    const auto checkWord = [&] {
+      const std::u32string letters = withoutMarks(word);
+      if (letters.size() >= 2 && letters.size() < word.size()) {
+        EXPECT_TRUE(forms.contains(decomposedUtf8(toUtf8(word))))
+            << "verb " << v.verb->verbId << ": its notes quote " << toUtf8(word) << ", which it does not have";
+      }
+      word.clear();
+    };
+    for (const char32_t c : notes) {
+      if (isHebrewLetter(c) || isHebrewMark(c)) {
+        word += c;
+      } else {
+        checkWord();
+      }
+    }
+    checkWord();
   }
 }
 
