@@ -189,8 +189,13 @@ bool expandUnpointed(std::u32string_view pattern, const Root& root, std::u32stri
     const Unit& unit = units[i];
     out.push_back(unit.letter);
     if (!unit.fullSpellingDouble || (unit.letter != U'ו' && unit.letter != U'י')) continue;
-    const bool besideVowelLetter = (i > 0 && units[i - 1].radical == 0 && units[i - 1].letter == unit.letter) ||
-                                   (i + 1 < units.size() && units[i + 1].radical == 0 && units[i + 1].letter == unit.letter);
+    // A vowel letter beside it keeps it single: vav beside vav (צווה); yod beside a vav, a yod or the
+    // word-final he, which is always a vowel letter here (קיים, מצוין, היה, יהיה).
+    const auto isVowelLetterBeside = [&](std::size_t j) {
+      if (unit.letter == U'י' && j + 1 == units.size() && units[j].letter == U'ה') return true;
+      return units[j].radical == 0 && (units[j].letter == unit.letter || (unit.letter == U'י' && units[j].letter == U'ו'));
+    };
+    const bool besideVowelLetter = (i > 0 && isVowelLetterBeside(i - 1)) || (i + 1 < units.size() && isVowelLetterBeside(i + 1));
     // Full spelling writes a consonantal letter single at the start of a word (ויתר, יחד).
     if (i > 0 && !besideVowelLetter) out.push_back(unit.letter);
   }

@@ -15,7 +15,8 @@
 //
 // An unpointed template is the full spelling with the same digits, '+' and 'T'; '%' after a radical
 // doubles a consonantal vav or yod inside the word as full spelling does (כיוון, התיישב, לייסד), unless
-// a vowel letter of the same kind stands beside it; at the start of a word it stays single (ויתר).
+// a vowel letter stands beside it (for a vav, a vowel letter vav: צווה; for a yod, a vav, a yod or
+// the word-final he: קיים, מצוין, היה); at the start of a word it stays single (ויתר).
 //
 // Both return false with `error` on a malformed template, a radical beyond the root's length, a
 // doubling the radical refuses, or a mark that code page 1255 cannot store.
