@@ -37,7 +37,7 @@ class ProgramFolderCopy {
  public:
   ProgramFolderCopy() {
     const QString app = QStringLiteral(QUORIX_APP_DIR "/");
-    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "welcome.htm"}) {
+    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "english.db", "ensearch.db", "welcome.htm"}) {
       QFile::copy(app + QLatin1String(file), folder_.filePath(QLatin1String(file)));
     }
     QDir().mkpath(folder_.filePath(QStringLiteral("img")));

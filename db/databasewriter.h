@@ -51,11 +51,13 @@ using ModelVerbs = std::unordered_map<std::uint32_t, std::uint32_t>;  // tableNu
 bool buildVerbDatabase(std::span<const VerbRecordSource> records, const ModelVerbs& models,
                        std::vector<std::uint8_t>& image, std::string& error);
 
-// russian.db. Records are stored in ascending russianKey (stable), so a group follows its head.
+// russian.db, and english.db in the same format. Records are stored in ascending russianKey
+// (stable), so a group follows its head.
 bool buildTranslationDatabase(std::span<const TranslationRecordSource> records, std::vector<std::uint8_t>& image,
                               std::string& error);
 
-// rusearch.db. Entries are stored in the order given, which is the order of the Russian lists.
+// rusearch.db, and ensearch.db in the same format. Entries are stored in the order given, which is
+// the order of the lists.
 bool buildRussianSearchIndex(std::span<const SearchEntrySource> entries, std::vector<std::uint8_t>& image,
                              std::string& error);
 

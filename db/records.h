@@ -1,5 +1,7 @@
 #pragma once
-// The decoded records of the three database files and the names of their fields' special values.
+// The decoded records of the database files and the names of their fields' special values. The
+// English files (english.db, ensearch.db) decode into the same records as the Russian ones, their
+// ASCII text in the fields named after Russian.
 // Every text field is a view into the blob of the reader that decoded it (the reader owns the bytes);
 // a view stays valid for as long as that reader exists.
 
@@ -48,7 +50,7 @@ struct TranslationRecord {
   std::uint32_t russianKey = 0;  // group * 1000 + row; row 0 heads the group
   std::uint32_t verbId = 0;
   std::uint16_t marked = 0;
-  std::string_view russianText;  // code page 1251
+  std::string_view russianText;  // code page 1251 (ASCII in english.db)
   std::string_view hebrewText;   // code page 1255
 };
 
@@ -60,7 +62,7 @@ struct RussianSearchEntry {
   std::uint32_t key = 0;  // in the russianKey scheme; key % 1000 == 1 marks an infinitive
   std::uint16_t highlightCell = 0;
   std::uint16_t markedOnly = 0;
-  char text[kTextSize] = {};  // code page 1251, NUL-terminated inside the field when shorter
+  char text[kTextSize] = {};  // code page 1251 (ASCII in ensearch.db), NUL-terminated inside the field when shorter
 
   // The word, up to its NUL or the end of the field.
   std::string_view word() const;

@@ -1,5 +1,7 @@
 #pragma once
-// Reader of rusearch.db: the Russian words that can be listed and searched.
+// Reader of rusearch.db: the Russian words that can be listed and searched. It reads ensearch.db as
+// well, the English meanings in the same layout (their text plain ASCII, the entries in
+// meaningorder.h's order); the names are those of the Russian file, which came first.
 //
 // File layout (little-endian u32 words):
 //   0  blobSize (searchEntryCount * 48), 4 searchEntryCount, 8 reservedTableSize

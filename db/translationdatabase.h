@@ -1,5 +1,8 @@
 #pragma once
 // Reader of russian.db: Russian translations grouped by Russian word, each row pointing at a verb.
+// english.db has the same layout for the English side (groups by English meaning, the meaning and
+// the rows' glosses plain ASCII in the fields that hold Russian in russian.db), and this reader
+// reads it too: the field names are those of the Russian file, which came first.
 //
 // File layout (little-endian u32 words):
 //   0  blobSize, 4 keyCount, 8 reservedTableSize, 12 keyIndexSize (8 bytes per entry)

@@ -1,11 +1,15 @@
 #pragma once
-// The three loaded database readers, as the lists and pages use them. Non-owning: the main window
-// owns the readers and keeps them alive (and unchanged) for as long as anything holding this
-// exists, and releases them only after the list worker has ended.
+// The loaded database readers, as the lists and pages use them. Non-owning: the main window owns
+// the readers and keeps them alive (and unchanged) for as long as anything holding this exists, and
+// releases them only after the list worker has ended.
+//
+// The Russian and the English side are each a pair of a translation database and a search index
+// in the same formats: russian.db with rusearch.db, english.db with ensearch.db.
 
 #include "db/russiansearchindex.h"
 #include "db/translationdatabase.h"
 #include "db/verbdatabase.h"
+#include "programstate.h"
 
 namespace quorix {
 
@@ -13,6 +17,17 @@ struct DatabaseReaders {
   const VerbDatabase& verbs;
   const TranslationDatabase& translations;
   const RussianSearchIndex& russianIndex;
+  const TranslationDatabase& englishTranslations;
+  const RussianSearchIndex& englishIndex;
+
+  // The word groups and the search index of a side: English for English input, Russian otherwise
+  // (the Hebrew side has neither; its callers never ask).
+  const TranslationDatabase& groupsOf(InputLanguage language) const {
+    return language == inputlanguage::kEnglish ? englishTranslations : translations;
+  }
+  const RussianSearchIndex& searchIndexOf(InputLanguage language) const {
+    return language == inputlanguage::kEnglish ? englishIndex : russianIndex;
+  }
 };
 
 }  // namespace quorix

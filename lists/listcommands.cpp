@@ -49,6 +49,16 @@ constexpr KindCommand kKindCommands[] = {
 
 constexpr Heading kAllFormsHeading{"ALL FORMS", "ВСЕ ФОРМЫ"};
 constexpr Heading kRussianInfinitiveHeading{"INFINITIVE", "ПО ИНФИНИТИВУ"};
+constexpr Heading kEnglishMeaningHeading{"ENGLISH MEANING", "АНГЛ. ЗНАЧЕНИЕ"};
+
+// The list of "All Forms": the Russian or English words, or the current list kind on the Hebrew side.
+ListMode allFormsMode(const ProgramState& state) {
+  switch (state.inputLanguage.load()) {
+    case inputlanguage::kRussian: return listmode::kRussianAll;
+    case inputlanguage::kEnglish: return listmode::kEnglishMeanings;
+    default: return state.listKind;
+  }
+}
 
 }  // namespace
 
@@ -78,7 +88,7 @@ ListCommandResult applyListCommand(ProgramState& state, int id) {
   }
   if (id == command::kAllForms) {
     state.formFilter = formfilter::kAll;
-    const ListMode mode = state.inputLanguage == inputlanguage::kRussian ? listmode::kRussianAll : state.listKind;
+    const ListMode mode = allFormsMode(state);
     state.searchMode = listmode::kAllForms;
     state.filterHeading = headingFor(state, kAllFormsHeading);
     return {true, mode, false};
@@ -87,6 +97,11 @@ ListCommandResult applyListCommand(ProgramState& state, int id) {
     state.searchMode = listmode::kRussianInfinitives;
     state.filterHeading = headingFor(state, kRussianInfinitiveHeading);
     return {true, listmode::kRussianInfinitives, false};
+  }
+  if (id == command::kByEnglishMeaning && state.inputLanguage == inputlanguage::kEnglish) {
+    state.searchMode = listmode::kEnglishMeanings;
+    state.filterHeading = headingFor(state, kEnglishMeaningHeading);
+    return {true, listmode::kEnglishMeanings, false};
   }
   return {};
 }

@@ -6,7 +6,10 @@
 // Verbs/Tables (list kind):  149 alphabetical, 150 tables of the current binyan, 59397 tables by
 //                            number, 152 verbs inside one table, 164 verbs inside one binyan
 // Search (form filter):      146 all forms, 145 root, 141 infinitive, 147 present, 148 past,
-//                            172 Russian infinitive
+//                            172 Russian infinitive, 177 English meaning
+// With Russian input "all forms" lists every Russian word (mode 9), with English input every
+// English meaning (mode 11). 177 lists the English meanings too, and only for English input: with
+// another input the list would read ensearch.db entries as that side's, so it is refused.
 // Headings are Russian when the dialog language is Russian and English otherwise (UTF-8); later
 // language changes leave them as they are.
 
@@ -30,6 +33,7 @@ inline constexpr int kByInfinitive = 141;
 inline constexpr int kByPresent = 147;
 inline constexpr int kByPast = 148;
 inline constexpr int kByRussianInfinitive = 172;
+inline constexpr int kByEnglishMeaning = 177;
 }  // namespace command
 
 struct ListCommandResult {
@@ -45,7 +49,8 @@ struct ListCommandResult {
 // Applies the state change and the heading of command `id`. User-interface thread.
 ListCommandResult applyListCommand(ProgramState& state, int id);
 
-// "[" filter heading "] [" list heading "]" with Hebrew input, "[" filter heading "]" with Russian.
+// "[" filter heading "] [" list heading "]" with Hebrew input, "[" filter heading "]" with Russian
+// or English.
 std::string statusLineText(const ProgramState& state);
 
 }  // namespace quorix

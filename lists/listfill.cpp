@@ -69,9 +69,9 @@ ListFill::ListFill(const DatabaseReaders& readers, VirtualList& list, const Quer
     : readers_(readers), list_(list), cache_(cache), host_(host) {}
 
 RecordOffset ListFill::entryLimit(ListMode mode) const {
-  if (isRussianMode(mode)) {
+  if (isSearchIndexMode(mode)) {
     constexpr auto kEntry = static_cast<std::uint32_t>(RussianSearchEntry::kStoredSize);
-    const std::uint32_t size = readers_.russianIndex.blobSize();
+    const std::uint32_t size = readers_.searchIndexOf(inputLanguageOfMode(mode)).blobSize();
     return size >= kEntry ? size - (kEntry - 1) : 0;
   }
   constexpr auto kHeader = static_cast<std::uint32_t>(VerbDatabase::kRecordHeaderSize);
@@ -80,7 +80,9 @@ RecordOffset ListFill::entryLimit(ListMode mode) const {
 }
 
 std::int32_t ListFill::cachedEndPosition(ListMode mode) const {
-  if (isRussianMode(mode)) return static_cast<std::int32_t>(readers_.russianIndex.searchEntryCount()) - 1;
+  if (isSearchIndexMode(mode)) {
+    return static_cast<std::int32_t>(readers_.searchIndexOf(inputLanguageOfMode(mode)).searchEntryCount()) - 1;
+  }
   if (mode == listmode::kTablesOfBinyan || mode == listmode::kTablesByNumber) {
     return static_cast<std::int32_t>(readers_.verbs.tableIndexCount());
   }
@@ -97,8 +99,8 @@ std::uint32_t ListFill::run(const FillRequest& request) {
   }
 
   std::uint32_t count = 0;
-  if (isRussianMode(request.mode)) {
-    Progress progress(host_, readers_.russianIndex.searchEntryCount());
+  if (isSearchIndexMode(request.mode)) {
+    Progress progress(host_, readers_.searchIndexOf(inputLanguageOfMode(request.mode)).searchEntryCount());
     count = scanSearchIndex(request, progress);
     progress.finish();
   } else if (request.mode == listmode::kTablesOfBinyan || request.mode == listmode::kTablesByNumber) {
@@ -165,10 +167,11 @@ std::uint32_t ListFill::scanTableIndex(const FillRequest& request, Progress& pro
 }
 
 std::uint32_t ListFill::scanSearchIndex(const FillRequest& request, Progress& progress) {
-  const RussianSearchIndex& index = readers_.russianIndex;
+  const RussianSearchIndex& index = readers_.searchIndexOf(inputLanguageOfMode(request.mode));
   const std::uint32_t entries = index.searchEntryCount();
   const bool infinitivesOnly = request.mode == listmode::kRussianInfinitives;
-  // The two Russian modes have always set their ranges this way: one to n - 1, the other to n.
+  // The two Russian modes have always set their ranges this way: one to n - 1, the other to n. The
+  // English list, which takes every entry as mode 9 does, sets n - 1 as that mode.
   host_.setProgressRange(0, static_cast<std::int32_t>(entries) - (infinitivesOnly ? 0 : 1));
   RussianSearchEntry entry;
   std::uint32_t count = 0;

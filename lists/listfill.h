@@ -1,7 +1,7 @@
 #pragma once
 // One list fill, run synchronously on the list worker's thread: the cache file of the fill's key
-// if there is one, else a scan of the verb database or the Russian search index (then saved to the
-// cache, also when it found nothing). Entries go into the verb list's array through addEntry; the
+// if there is one, else a scan of the verb database or of a search index (then saved to the cache,
+// also when it found nothing). Entries go into the verb list's array through addEntry; the
 // progress bar is driven through the host.
 //
 // What each mode adds (records whose list text is empty or "-" never count in the text-index
@@ -12,7 +12,8 @@
 //            first record of that formCode
 //   7, 8     the text index: the current binyan (tableNumber / 10000) or the current table, and the
 //            filter (formCode below 98 for "all forms", else equal to the filter)
-//   9, 10    every search entry / those whose key % 1000 is 1; the entry value is 48 * index
+//   9, 10    every Russian search entry / those whose key % 1000 is 1; the entry value is 48 * index
+//   11       every English search entry, the entry value 48 * index
 // The fill stops adding at the array's capacity of 210000 entries.
 
 #include <cstdint>
@@ -35,7 +36,7 @@ class ListFill {
   std::uint32_t run(const FillRequest& request);
 
   // The exclusive bound of the entries a cache file may hold for a mode: an entry must leave room
-  // for a whole record (hebrew.db) or a whole search entry (rusearch.db) in its blob.
+  // for a whole record (hebrew.db) or a whole search entry (rusearch.db, ensearch.db) in its blob.
   RecordOffset entryLimit(ListMode mode) const;
 
  private:

@@ -1,8 +1,8 @@
 #pragma once
-// The eleven kinds of verb list and the values that choose among them.
+// The twelve kinds of verb list and the values that choose among them.
 //
 // A ListMode is what a fill produces: modes 0 to 8 list records of hebrew.db, modes 9 and 10 the
-// entries of rusearch.db. The Verbs/Tables menu picks a ListKind, the Search menu a FormFilter; a
+// entries of rusearch.db, mode 11 the entries of ensearch.db. The Verbs/Tables menu picks a ListKind, the Search menu a FormFilter; a
 // non-zero list kind is also the mode used for it. These are plain numbers because the program
 // stores and compares them as such (a list kind is started as a mode, a search mode is a mode).
 
@@ -25,7 +25,8 @@ inline constexpr ListMode kVerbsOfBinyan = 7;     // text index, tableNumber / 1
 inline constexpr ListMode kVerbsOfTable = 8;      // text index, tableNumber == currentTable
 inline constexpr ListMode kRussianAll = 9;        // every search entry
 inline constexpr ListMode kRussianInfinitives = 10;  // search entries whose key % 1000 == 1
-inline constexpr ListMode kLast = 10;
+inline constexpr ListMode kEnglishMeanings = 11;     // every English search entry
+inline constexpr ListMode kLast = 11;
 }  // namespace listmode
 
 // A formCode of hebrew.db, except kAll, which means "no filter" (every formCode below 98).
@@ -57,6 +58,8 @@ struct FillRequest {
 };
 
 inline bool isRussianMode(ListMode mode) { return mode == listmode::kRussianAll || mode == listmode::kRussianInfinitives; }
+// The modes that list the entries of a search index (rusearch.db or ensearch.db), not verb records.
+inline bool isSearchIndexMode(ListMode mode) { return isRussianMode(mode) || mode == listmode::kEnglishMeanings; }
 bool isKnownFormFilter(FormFilter filter);
 
 // The cache key of a fill: the parameter is currentBinyan for modes 5 and 7 and currentTable for

@@ -39,7 +39,7 @@ void ListWorker::run(FillRequest request) {
   state_.busy = true;
   host_.removeListRows();
   host_.setProgressVisible(true);
-  if (!isRussianMode(request.mode) && state_.inputLanguage == inputlanguage::kHebrew) {
+  if (!isSearchIndexMode(request.mode) && state_.inputLanguage == inputlanguage::kHebrew) {
     host_.setProgressRange(0, static_cast<std::int32_t>(verbs_.recordCount()));
   }
   const std::uint32_t count = fill_.run(request);

@@ -36,7 +36,7 @@ class ListWorker {
   ListWorker& operator=(const ListWorker&) = delete;
 
   // startListWorker: sets busy and starts the fill on a new thread. False, changing nothing, while
-  // a fill runs (busy already set), for a mode above 10, or when no thread can be made.
+  // a fill runs (busy already set), for a mode above 11, or when no thread can be made.
   bool start(const FillRequest& request);
   // Blocks until the last fill started has ended; at once when none runs.
   void wait();

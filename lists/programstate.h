@@ -18,7 +18,14 @@ using InputLanguage = std::uint16_t;
 namespace inputlanguage {
 inline constexpr InputLanguage kHebrew = 0;
 inline constexpr InputLanguage kRussian = 1;
+inline constexpr InputLanguage kEnglish = 2;
 }  // namespace inputlanguage
+
+// The side whose list a mode is: Russian for modes 9 and 10, English for mode 11, else Hebrew.
+inline InputLanguage inputLanguageOfMode(ListMode mode) {
+  if (isRussianMode(mode)) return inputlanguage::kRussian;
+  return mode == listmode::kEnglishMeanings ? inputlanguage::kEnglish : inputlanguage::kHebrew;
+}
 
 // The dialog language: menus, list headings and page labels.
 using UiLanguage = int;
@@ -38,7 +45,8 @@ struct ProgramState {
   // The table list dialog is open: rows are drawn from their own strings, selections show nothing.
   std::atomic<bool> tableListOpen{false};
   std::atomic<bool> leftAlignedList{false};
-  // Which side of the databases the list shows: Hebrew (modes 0 to 8) or Russian (modes 9, 10).
+  // Which side of the databases the list shows: Hebrew (modes 0 to 8), Russian (modes 9, 10) or
+  // English (mode 11).
   std::atomic<InputLanguage> inputLanguage{inputlanguage::kHebrew};
 
   // User-interface thread only.

@@ -20,7 +20,7 @@
 namespace quorix {
 
 struct CacheKey {
-  std::uint32_t mode = 0;       // the list mode, 0 to 10
+  std::uint32_t mode = 0;       // the list mode, 0 to 11
   std::uint32_t parameter = 0;  // currentBinyan (modes 5, 7), currentTable (mode 8), else 0
   std::uint32_t filter = 0;     // formFilter (modes 5 to 8), else 0
 };

@@ -25,7 +25,7 @@ std::optional<Rgb> markColour(std::uint8_t colourCode, bool selected) {
 }
 
 RowLayout rowLayout(bool leftAlignedList, InputLanguage language, bool tableListOpen) {
-  if (language == inputlanguage::kRussian && !tableListOpen) return {true, false};
+  if (language != inputlanguage::kHebrew && !tableListOpen) return {true, false};
   return {leftAlignedList, true};
 }
 

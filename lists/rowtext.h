@@ -33,9 +33,9 @@ RowTextParts splitRowText(std::string_view text);
 // otherwise; none (keep the current colour) for any other code.
 std::optional<Rgb> markColour(std::uint8_t colourCode, bool selected);
 
-// How a row is laid out: Russian rows drawn from the database read left to right from the left
-// edge; every other row (Hebrew rows, and the table list's own strings) reads right to left, from
-// the left edge when the list is left-aligned and from the right edge otherwise.
+// How a row is laid out: Russian and English rows drawn from the database read left to right from
+// the left edge; every other row (Hebrew rows, and the table list's own strings) reads right to
+// left, from the left edge when the list is left-aligned and from the right edge otherwise.
 struct RowLayout {
   bool alignLeft = false;
   bool rightToLeft = true;

@@ -1,13 +1,25 @@
 #include "typedsearch.h"
 
-
 #include "db/codepages.h"
 
 namespace quorix {
 
+namespace {
+
+std::string asciiText(std::u16string_view utf16) {
+  std::string text;
+  text.reserve(utf16.size());
+  for (char16_t c : utf16) text += c < 0x80 ? static_cast<char>(c) : '?';
+  return text;
+}
+
+}  // namespace
+
 std::string typedSearchText(std::u16string_view boxText, InputLanguage language) {
-  const bool hebrew = language != inputlanguage::kRussian;
-  std::string text = utf16ToCodePage(boxText, hebrew ? CodePage::Hebrew1255 : CodePage::Russian1251);
+  const bool hebrew = language == inputlanguage::kHebrew;
+  std::string text = language == inputlanguage::kEnglish
+                         ? asciiText(boxText)
+                         : utf16ToCodePage(boxText, hebrew ? CodePage::Hebrew1255 : CodePage::Russian1251);
   if (text.size() > kSearchTextLimit) text.resize(kSearchTextLimit);
   if (hebrew) {
     std::erase_if(text, [](char c) {

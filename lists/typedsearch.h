@@ -2,9 +2,10 @@
 // Typed search: after every change of the "Verb:" box, jump to the first entry of the current list
 // that begins with the box's text. The text is taken as UTF-16 straight from the box (the user's
 // clipboard is never touched), brought into the code page of the input language (1255 Hebrew, 1251
-// Russian; a character the code page lacks becomes '?'), cut to 511 bytes, and for Hebrew input
-// stripped of the bytes 0xC0 to 0xD3 (vowel points and marks), so pointed and unpointed typing
-// find the same entry. The search never refills the list.
+// Russian, ASCII English; a character the code page lacks becomes '?'), cut to 511 bytes, and for
+// Hebrew input stripped of the bytes 0xC0 to 0xD3 (vowel points and marks), so pointed and
+// unpointed typing find the same entry. English meanings are matched without regard to case (the
+// list compares, see VirtualList::findPrefix). The search never refills the list.
 //
 // Threads: user-interface thread. It is not refused while a fill runs: it then searches the entry
 // array as it is, within the previous list's entry count.

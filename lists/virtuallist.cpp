@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "db/meaningorder.h"
 #include "recordprefetch.h"
 
 namespace quorix {
@@ -133,9 +134,12 @@ bool VirtualList::entryStartsWith(ListEntry entry, std::string_view prefix, Inpu
     VerbRecord record;
     return readers_.verbs.decode(entry, record) && record.listText.starts_with(prefix);
   }
+  RussianSearchEntry found;
   if (language == inputlanguage::kRussian) {
-    RussianSearchEntry found;
     return readers_.russianIndex.entryAt(entry, found) && found.word().starts_with(prefix);
+  }
+  if (language == inputlanguage::kEnglish) {
+    return readers_.englishIndex.entryAt(entry, found) && meaningStartsWith(found.word(), prefix);
   }
   return false;
 }
@@ -165,9 +169,9 @@ std::string VirtualList::rowText(int row) const {
   if (row < 0 || row >= rowCount() || state_.tableListOpen) return {};
   const ListEntry entry = rows_[static_cast<std::size_t>(row)];
   const InputLanguage language = state_.inputLanguage;
-  if (language == inputlanguage::kRussian) {
+  if (language == inputlanguage::kRussian || language == inputlanguage::kEnglish) {
     RussianSearchEntry found;
-    return readers_.russianIndex.entryAt(entry, found) ? std::string(found.word()) : std::string();
+    return readers_.searchIndexOf(language).entryAt(entry, found) ? std::string(found.word()) : std::string();
   }
   if (language == inputlanguage::kHebrew) {
     VerbRecord record;

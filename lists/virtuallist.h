@@ -90,7 +90,8 @@ class VirtualList {
   void selectRow(int row);
 
   // Index of the first of the committed entries whose text begins with `prefix` (byte for byte;
-  // an empty prefix matches entry 0), or -1. An entry that does not decode has no text.
+  // English meanings without regard to case; an empty prefix matches entry 0), or -1. An entry that
+  // does not decode has no text.
   std::int32_t findPrefix(std::string_view prefix) const;
   // Scrolls the matching entry to the top row (on the last page, the last full page) and selects
   // its row; nothing happens without a match. Showing the new selection is the caller's.
@@ -103,9 +104,10 @@ class VirtualList {
   // The item data of the selected row; none when no row is selected.
   std::optional<ListEntry> selectedEntry() const;
   const ScrollInfo& scrollInfo() const { return scroll_; }
-  // The text a row is drawn from (8-bit, code page 1255 or 1251, possibly with a colour mark):
-  // empty while the table list dialog is open (the rows' own strings are empty), otherwise the
-  // list text of the row's verb record or the word of its Russian entry, by the input language.
+  // The text a row is drawn from (8-bit, code page 1255, 1251 or ASCII, possibly with a colour
+  // mark): empty while the table list dialog is open (the rows' own strings are empty), otherwise
+  // the list text of the row's verb record or the word of its Russian or English entry, by the
+  // input language.
   std::string rowText(int row) const;
 
  private:

@@ -4,8 +4,8 @@
 // A click in a page arrives as a navigation to a fragment of the start page's address:
 //   "#command_" T ":" V      a binyan link: open verb V of table T (its root record), with the cell
 //                            of the form the list's selected row shows;
-//   "#reloadtab_" V ":" R ":" S   row R of a Russian word group: conjugate verb V, highlight row R,
-//                            scroll the translation box back to S.
+//   "#reloadtab_" V ":" R ":" S   row R of a Russian word's or English meaning's group: conjugate
+//                            verb V, highlight row R, scroll the translation box back to S.
 // The test for "command" and "reloadtab" is a substring search over the whole address, and the
 // numbers are read after its last '_'. Every navigation is refused (cancelled) while a fill runs;
 // recognised commands are always cancelled, whether or not they could be carried out; any other

@@ -32,10 +32,10 @@ void PageRenderer::showVerbPage(ListEntry entry) {
     });
   } else {
     RussianSearchEntry searched;
-    if (!readers_.russianIndex.entryAt(entry, searched)) return;
+    if (!readers_.searchIndexOf(state_.inputLanguage).entryAt(entry, searched)) return;
     selectedForm = searched.highlightCell;
     page_.translationSection.clear();
-    fillRussianSide(searched);
+    fillWordGroup(searched);
   }
   // An alternative highlights the cell of its base form; the Russian infinitive list always the
   // past form of "he" (cell 4).
@@ -45,11 +45,11 @@ void PageRenderer::showVerbPage(ListEntry entry) {
   assemblePage(cell);
 }
 
-void PageRenderer::fillRussianSide(const RussianSearchEntry& entry) {
+void PageRenderer::fillWordGroup(const RussianSearchEntry& entry) {
   page_.keptHighlightCell =
       state_.searchMode == listmode::kRussianInfinitives ? form::kListedPast : entry.highlightCell;
   std::uint32_t verbToShow = 0;
-  forEachRowOfGroup(readers_.translations, entry.key,
+  forEachRowOfGroup(readers_.groupsOf(state_.inputLanguage), entry.key,
                     [&](RecordOffset, const TranslationRecord& record, bool isHead) {
                       if (!isHead && entry.markedOnly != 0 && record.marked == 0) return true;
                       addRussianRow(page_, record);

@@ -22,9 +22,9 @@ class PageRenderer {
   PageRenderer(ProgramState& state, PageState& page, const DatabaseReaders& readers, PageHost& pane);
 
   // Builds and shows the page of a verb list entry: on the Hebrew side a verb record's offset (its
-  // verb's page, the cell of its form highlighted), on the Russian side a search entry's offset
-  // (the Russian word's group, the first visible row's verb conjugated). An entry that does not
-  // decode shows nothing and changes nothing.
+  // verb's page, the cell of its form highlighted), on the Russian and the English side a search
+  // entry's offset (the word's group of that side, the first visible row's verb conjugated). An
+  // entry that does not decode shows nothing and changes nothing.
   void showVerbPage(ListEntry entry);
 
   // Puts one record of formCode below 100 into the conjugation section (see the class comment);
@@ -36,7 +36,9 @@ class PageRenderer {
   void assemblePage(std::uint16_t cell);
 
  private:
-  void fillRussianSide(const RussianSearchEntry& entry);
+  // The translation listing of the Russian word's or English meaning's group and the conjugation
+  // of its first visible row's verb.
+  void fillWordGroup(const RussianSearchEntry& entry);
 
   ProgramState& state_;
   PageState& page_;

@@ -8,7 +8,8 @@
 // Russian side: the group's head record is a heading row (the Russian word in bold italic), then
 // one clickable row per Hebrew verb: row n has the id "tab_n", row 0 is highlighted "#ffd988", and
 // releasing the mouse over a row (with nothing selected) navigates to
-// "#reloadtab_" verbId ":" n ":" the box's scroll position.
+// "#reloadtab_" verbId ":" n ":" the box's scroll position. The English side's groups (english.db)
+// are the same records with ASCII text and take the same rows, so addRussianRow builds both.
 
 #include "db/records.h"
 #include "pagestate.h"

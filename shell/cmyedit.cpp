@@ -42,16 +42,16 @@ void CMyEdit::checkLayout() {
   layoutCheck_.stop();
   if (layouts_ == nullptr) return;
   const LayoutHandle active = layouts_->active();
-  if ((active == kHebrewLayout || active == kRussianLayout) && active != activeLayout_) {
-    const InputLanguage language = active == kHebrewLayout ? inputlanguage::kHebrew : inputlanguage::kRussian;
+  const std::optional<InputLanguage> language = inputLanguageOf(active);
+  if (language && active != activeLayout_) {
     // The program's switch comes first: while a fill runs it is refused, and the box keeps its
     // layout and style until a later check finds the program ready.
-    if (!setInputLanguage_(language)) {
+    if (!setInputLanguage_(*language)) {
       requestLayoutCheck();
       return;
     }
     activeLayout_ = active;
-    applyInputLanguageStyle(language);
+    applyInputLanguageStyle(*language);
     return;
   }
   layouts_->activate(activeLayout_ == kHebrewLayout ? kRussianLayout : kHebrewLayout);
@@ -60,7 +60,7 @@ void CMyEdit::checkLayout() {
 
 void CMyEdit::focusInEvent(QFocusEvent* event) {
   state_.thumbTracking = false;
-  activeLayout_ = state_.inputLanguage == inputlanguage::kHebrew ? kHebrewLayout : kRussianLayout;
+  activeLayout_ = layoutOf(state_.inputLanguage);
   activateLayout();
   applyInputLanguageStyle(state_.inputLanguage);
   QLineEdit::focusInEvent(event);

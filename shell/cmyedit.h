@@ -1,14 +1,16 @@
 #pragma once
 // The "Verb:" input box. Every change of its text goes to the typed search. It shows Hebrew input
-// right-aligned and right to left, Russian input left-aligned, each in its input language's font.
+// right-aligned and right to left, Russian and English input left-aligned, each in its input
+// language's font.
 //
 // Keyboard layout coupling (when a KeyboardLayouts is given): a change of the desktop's layout to
 // one other than the box's activeLayout arms the layout check (timer 236, 50 ms). The check makes
-// a Hebrew layout switch the program to Hebrew input and a Russian layout to Russian input; any
-// third layout is answered by activating the other language's layout and checking again, so a
-// layout switch always ends in the other of the two. A switch that the program refuses (a list
-// fill runs) is retried by the next check, so the box and the program never disagree. Without
-// layouts the box is not coupled and the Input Language menu alone switches.
+// a Hebrew layout switch the program to Hebrew input, a Russian layout to Russian input and the
+// Latin (English) layout to English input; a layout that is none of these, or the box's own layout
+// come back before the check, is answered by activating the layout of Russian from Hebrew input
+// and of Hebrew otherwise and checking again. A switch that the program refuses (a list fill runs)
+// is retried by the next check, so the box and the program never disagree. Without layouts the box
+// is not coupled and the Input Language menu alone switches.
 //
 // Lifetime: the state and the layouts must outlive the box. Threads: user-interface thread only.
 
@@ -40,7 +42,8 @@ class CMyEdit : public QLineEdit {
   void activateLayout();
   // Alignment and direction for an input language.
   void applyInputLanguageStyle(InputLanguage language);
-  // The fonts of the two input languages.
+  // The font of Hebrew input and the one of the left-to-right inputs, Russian and English (Qt's
+  // fonts carry no character set, so one Arial serves both).
   void setFonts(const QFont& hebrew, const QFont& russian);
 
   // Arms the layout check as a layout change request does.

@@ -15,8 +15,9 @@ namespace {
 
 QColor colourOf(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-QString textOf(std::string_view bytes, bool russian) {
-  return QString::fromStdString(codePageToUtf8(bytes, russian ? CodePage::Russian1251 : CodePage::Hebrew1255));
+// Left-to-right rows are Russian (code page 1251) or English (ASCII, which the code page keeps).
+QString textOf(std::string_view bytes, bool leftToRight) {
+  return QString::fromStdString(codePageToUtf8(bytes, leftToRight ? CodePage::Russian1251 : CodePage::Hebrew1255));
 }
 
 }  // namespace
@@ -84,7 +85,8 @@ void CODListBox::paintEvent(QPaintEvent*) {
 
 void CODListBox::drawRow(QPainter& painter, int row, const QRect& rect) {
   const bool selected = row == model_.selectedRow();
-  const bool russianRows = state_.inputLanguage == inputlanguage::kRussian && !state_.tableListOpen;
+  const RowLayout layout = rowLayout(state_.leftAlignedList, state_.inputLanguage, state_.tableListOpen);
+  const bool leftToRight = !layout.rightToLeft;
   const std::string bytes = rowText_(row);
   const RowTextParts parts = splitRowText(bytes);
 
@@ -94,13 +96,13 @@ void CODListBox::drawRow(QPainter& painter, int row, const QRect& rect) {
     textColour = palette().color(QPalette::HighlightedText);
   }
 
-  const bool alignLeft = russianRows || state_.leftAlignedList;
+  const bool alignLeft = layout.alignLeft;
   // Absolute: the row's edge does not flip with the right-to-left reading order.
   QTextOption option(Qt::AlignVCenter | Qt::AlignAbsolute | (alignLeft ? Qt::AlignLeft : Qt::AlignRight));
-  option.setTextDirection(russianRows ? Qt::LeftToRight : Qt::RightToLeft);
+  option.setTextDirection(leftToRight ? Qt::LeftToRight : Qt::RightToLeft);
   option.setWrapMode(QTextOption::NoWrap);
 
-  const QString first = textOf(parts.first, russianRows);
+  const QString first = textOf(parts.first, leftToRight);
   painter.setPen(textColour);
   painter.drawText(rect, first, option);
   if (parts.hasMark) {
@@ -113,7 +115,7 @@ void CODListBox::drawRow(QPainter& painter, int row, const QRect& rect) {
     else
       restRect.setRight(rect.right() - firstWidth);
     if (const auto colour = markColour(parts.colourCode, selected)) painter.setPen(colourOf(*colour));
-    painter.drawText(restRect, textOf(parts.rest, russianRows), option);
+    painter.drawText(restRect, textOf(parts.rest, leftToRight), option);
   }
   if (selected && hasFocus()) {
     painter.setPen(colourOf(kFocusFrameColour));

@@ -3,9 +3,10 @@
 // exist, which are never more than fit) and feeds the model the user's scroll bar, keys, wheel and
 // left clicks. The model decides everything; this widget only paints and translates input.
 //
-// Drawing, row by row: the row's 8-bit text (code page 1255, or 1251 for Russian rows) is drawn on
-// one line; Russian rows of the main list left-aligned left to right; every other row right to
-// left, right-aligned unless the list is left-aligned. A colour mark (lists/rowtext.h) draws the
+// Drawing, row by row (lists/rowtext.h): the row's 8-bit text (code page 1255, 1251 for Russian
+// rows, ASCII for English ones) is drawn on one line; Russian and English rows of the main list
+// left-aligned left to right; every other row right to left, right-aligned unless the list is
+// left-aligned. A colour mark (lists/rowtext.h) draws the
 // rest of the row in its colour beside the first part. The selected row takes the highlight
 // colours of the palette; with the keyboard focus it is framed in orange.
 //

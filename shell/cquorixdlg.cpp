@@ -30,10 +30,10 @@ namespace quorix {
 
 namespace {
 
-constexpr auto kSearchGroup = {146, 145, 141, 147, 148, 172};
+constexpr auto kSearchGroup = {146, 145, 141, 147, 148, 172, 177};
 constexpr auto kVerbsTablesGroup = {149, 150, 59397, 152, 164};
 constexpr auto kFontGroup = {137, 138, 139, 140};
-constexpr auto kInputGroup = {134, 174};
+constexpr auto kInputGroup = {134, 174, 176};
 
 bool inGroup(int id, std::initializer_list<int> group) { return std::find(group.begin(), group.end(), id) != group.end(); }
 
@@ -113,8 +113,7 @@ bool CQuorixDlg::start() {
   }
   cacheFolder_ = options_.cacheFolder.isEmpty() ? chooseCacheFolder() : options_.cacheFolder;
   QDir().mkpath(cacheFolder_);
-  const DatabaseReaders readers{*verbs_, *translations_, *russianIndex_};
-  core_ = std::make_unique<ProgramCore>(readers, cacheFolder_.toStdString(), *this, *this, *this);
+  core_ = std::make_unique<ProgramCore>(readers(), cacheFolder_.toStdString(), *this, *this, *this);
   createListControls();
   core_->startListWorker(listmode::kAllForms);
 
@@ -131,13 +130,22 @@ bool CQuorixDlg::start() {
 
 bool CQuorixDlg::openDatabases() {
   // Each file is opened and loaded before the next is touched, so a missing first file leaves
-  // the other two unopened.
-  verbs_ = std::make_unique<VerbDatabase>((programFolder_ + QStringLiteral("hebrew.db")).toStdString());
+  // the others unopened.
+  const auto path = [this](const char* name) { return (programFolder_ + QLatin1String(name)).toStdString(); };
+  verbs_ = std::make_unique<VerbDatabase>(path("hebrew.db"));
   if (!verbs_->load()) return false;
-  translations_ = std::make_unique<TranslationDatabase>((programFolder_ + QStringLiteral("russian.db")).toStdString());
+  translations_ = std::make_unique<TranslationDatabase>(path("russian.db"));
   if (!translations_->load()) return false;
-  russianIndex_ = std::make_unique<RussianSearchIndex>((programFolder_ + QStringLiteral("rusearch.db")).toStdString());
-  return russianIndex_->load();
+  russianIndex_ = std::make_unique<RussianSearchIndex>(path("rusearch.db"));
+  if (!russianIndex_->load()) return false;
+  englishTranslations_ = std::make_unique<TranslationDatabase>(path("english.db"));
+  if (!englishTranslations_->load()) return false;
+  englishIndex_ = std::make_unique<RussianSearchIndex>(path("ensearch.db"));
+  return englishIndex_->load();
+}
+
+DatabaseReaders CQuorixDlg::readers() const {
+  return {*verbs_, *translations_, *russianIndex_, *englishTranslations_, *englishIndex_};
 }
 
 QString CQuorixDlg::chooseCacheFolder() const {
@@ -220,8 +228,7 @@ void CQuorixDlg::redrawList() {
 void CQuorixDlg::setStatusLine(const std::string& text) { status_->setText(QString::fromStdString(text)); }
 
 void CQuorixDlg::runTableListDialog() {
-  const DatabaseReaders readers{*verbs_, *translations_, *russianIndex_};
-  CTabList dialog(*core_, readers, hebrewFont_, verbList_, this);
+  CTabList dialog(*core_, readers(), hebrewFont_, verbList_, this);
   dialog.exec();
   // The dialog leaves the list right-aligned; the menu's mark says what the user chose.
   core_->state().leftAlignedList = menu_->mark(menuid::kLeftAlignedList);
@@ -241,6 +248,7 @@ void CQuorixDlg::runCommand(int id) {
   switch (id) {
     case menuid::kHebrewInput: setInputLanguage(inputlanguage::kHebrew); return;
     case menuid::kRussianInput: setInputLanguage(inputlanguage::kRussian); return;
+    case menuid::kEnglishInput: setInputLanguage(inputlanguage::kEnglish); return;
     case menuid::kFontArial:
     case menuid::kFontTimes:
     case menuid::kFontDavid:
@@ -250,9 +258,7 @@ void CQuorixDlg::runCommand(int id) {
     case menuid::kHebrewDialog: setDialogLanguage(uilanguage::kHebrew); return;
     case menuid::kLeftAlignedList: toggleLeftAlignedList(); return;
     case menuid::kExit: close(); return;
-    case menuid::kEnglishGuide:
-      information(QStringLiteral("Sorry, ENGLISH help documentation is not available yet"), QStringLiteral("Information"));
-      return;
+    case menuid::kEnglishGuide: openGuide(QStringLiteral("index-en.htm")); return;
     case menuid::kHebrewGuide:
       information(QStringLiteral("Sorry, HEBREW help documentation is not available yet"), QStringLiteral("Information"));
       return;
@@ -262,10 +268,7 @@ void CQuorixDlg::runCommand(int id) {
       box.exec();
       return;
     }
-    case menuid::kRussianGuide:
-      QDesktopServices::openUrl(
-          QUrl::fromLocalFile(QFileInfo(programFolder_ + QStringLiteral("index.htm")).absoluteFilePath()));
-      return;
+    case menuid::kRussianGuide: openGuide(QStringLiteral("index.htm")); return;
     case menuid::kAbout: {
       CAboutDlg about(icon_, this);
       about.exec();
@@ -280,13 +283,28 @@ void CQuorixDlg::information(const QString& text, const QString& caption) {
   box.exec();
 }
 
+void CQuorixDlg::openGuide(const QString& fileName) {
+  const QString path = QFileInfo(programFolder_ + fileName).absoluteFilePath();
+  // The desktop would start a browser on a missing file and leave the user with its error page, if
+  // any: the file is looked for first.
+  if (QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                  QStringLiteral("The user's guide %1 could not be opened.").arg(QDir::toNativeSeparators(path)),
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
 void CQuorixDlg::setInputLanguage(InputLanguage language) { switchInputLanguage(language); }
 
 bool CQuorixDlg::switchInputLanguage(InputLanguage language) {
   if (!core_->setInputLanguage(language)) return false;
   const bool hebrew = language == inputlanguage::kHebrew;
-  verbInput_->setActiveLayout(hebrew ? kHebrewLayout : kRussianLayout);
-  menu_->markOnly(hebrew ? menuid::kHebrewInput : menuid::kRussianInput, kInputGroup);
+  verbInput_->setActiveLayout(layoutOf(language));
+  const int item = hebrew ? menuid::kHebrewInput
+                   : language == inputlanguage::kRussian ? menuid::kRussianInput
+                                                         : menuid::kEnglishInput;
+  menu_->markOnly(item, kInputGroup);
+  // English shares the Russian Arial: Qt's fonts carry no character set.
   verbList_->setFont(hebrew ? hebrewFont_ : russianFont_);
   verbList_->setFocus();
   {
@@ -336,6 +354,8 @@ void CQuorixDlg::closeMainWindow() {
   closed_ = true;
   for (auto& entry : timers_) entry.second->stop();
   core_.reset();
+  englishIndex_.reset();
+  englishTranslations_.reset();
   russianIndex_.reset();
   translations_.reset();
   verbs_.reset();

@@ -3,7 +3,7 @@
 // the right; the status line below; the menu bar above. Fixed size, laid out in dialog units of its
 // Arial 9 font (455 x 286).
 //
-// It owns the three database readers and the program core for the whole run and is the core's
+// It owns the five database readers and the program core for the whole run and is the core's
 // window: it carries out the list worker's calls (ListWorkerHost), the core's window requests
 // (WindowHost) and its page requests (PageHost, passed to the pane).
 //
@@ -75,6 +75,7 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   bool verbDatabaseTouched() const { return verbs_ != nullptr; }
   bool translationDatabaseTouched() const { return translations_ != nullptr; }
   bool russianIndexTouched() const { return russianIndex_ != nullptr; }
+  bool englishIndexTouched() const { return englishIndex_ != nullptr; }
   // Runs a menu command as its menu item would.
   void runCommand(int id);
 
@@ -107,6 +108,7 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   void onUiThread(Work work);
 
   bool openDatabases();
+  DatabaseReaders readers() const;
   void createListControls();
   QString chooseCacheFolder() const;
   void setInputLanguage(InputLanguage language);
@@ -116,6 +118,9 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   void toggleLeftAlignedList();
   void closeMainWindow();
   void information(const QString& text, const QString& caption);
+  // Help's guide commands: the desktop opens the guide `fileName` of the program folder, or a
+  // message box names the file that could not be opened.
+  void openGuide(const QString& fileName);
 
   QString programFolder_;
   Options options_;
@@ -123,6 +128,8 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   std::unique_ptr<VerbDatabase> verbs_;
   std::unique_ptr<TranslationDatabase> translations_;
   std::unique_ptr<RussianSearchIndex> russianIndex_;
+  std::unique_ptr<TranslationDatabase> englishTranslations_;
+  std::unique_ptr<RussianSearchIndex> englishIndex_;
   std::unique_ptr<ProgramCore> core_;
   std::unique_ptr<KeyboardLayouts> layouts_;
   QString cacheFolder_;

@@ -31,6 +31,7 @@ const ItemDef kTree[] = {
   {1, kDropDown, false, false, "Input Language", {"Input Language", "Язык ввода", "שפת קלט"}},
   {2, menuid::kHebrewInput, true, true, "Hebrew", {"Hebrew", "Иврит", "עברית"}},
   {2, menuid::kRussianInput, true, false, "Russian", {"Russian", "Русский", "רוסי"}},
+  {2, menuid::kEnglishInput, true, false, "English", {"English", "Английский", "אנגלית"}},
   {1, kDropDown, false, false, "Font", {"Font", "Шрифт", "גופן"}},
   {2, menuid::kFontArial, true, true, "Arial", {nullptr, nullptr, nullptr}},
   {2, menuid::kFontTimes, true, false, "Times New Roman", {nullptr, nullptr, nullptr}},
@@ -57,6 +58,8 @@ const ItemDef kTree[] = {
     "על פי זמן עבר של מילה עברית"}},
   {1, 172, true, false, "Infinitive of Russian verbs",
    {"According to Infinitive of Russian Verbs", "По инфинитиву русских глаголов", "על פי שם פועל של מילה רוסית"}},
+  {1, 177, true, false, "English meaning",
+   {"According to English Meaning", "По английскому значению", "על פי משמעות באנגלית"}},
   {0, kDropDown, false, false, "Verbs/Tables", {"Verbs/Tables", "Глаголы/Таблицы", "פועלים/טבלאות"}},
   {1, 149, true, true, "Verbs in alphabetical order",
    {"Verbs In An Alphabetical Order", "Глаголы в алфавитном порядке", "פועלים בסדר אלפביתי"}},
@@ -85,6 +88,7 @@ const ItemDef kTree[] = {
 constexpr std::array<int, 4> kHebrewOnlySearch = {145, 141, 147, 148};
 constexpr std::array<int, 5> kVerbsTables = {149, 150, 59397, 152, 164};
 constexpr int kRussianOnlySearch = 172;
+constexpr int kEnglishOnlySearch = 177;
 
 }  // namespace
 
@@ -137,7 +141,8 @@ void MainMenu::applyMenuLanguage(UiLanguage language, InputLanguage input, std::
   const bool hebrewInput = input == inputlanguage::kHebrew;
   for (int id : kHebrewOnlySearch) actions_[id]->setEnabled(hebrewInput);
   for (int id : kVerbsTables) actions_[id]->setEnabled(hebrewInput);
-  actions_[kRussianOnlySearch]->setEnabled(!hebrewInput);
+  actions_[kRussianOnlySearch]->setEnabled(input == inputlanguage::kRussian);
+  actions_[kEnglishOnlySearch]->setEnabled(input == inputlanguage::kEnglish);
   actions_[146]->setEnabled(true);
 
   markOnly(language == uilanguage::kEnglish   ? menuid::kEnglishDialog
@@ -148,7 +153,7 @@ void MainMenu::applyMenuLanguage(UiLanguage language, InputLanguage input, std::
   actions_[menuid::kRussianDialog]->setEnabled(systemLanguageId == 0x0419);
   actions_[menuid::kHebrewDialog]->setEnabled(systemLanguageId == 0x040D);
 
-  actions_[menuid::kEnglishGuide]->setEnabled(false);
+  actions_[menuid::kEnglishGuide]->setEnabled(true);
   actions_[menuid::kHebrewGuide]->setEnabled(false);
   actions_[menuid::kCheckForUpdates]->setEnabled(false);
   actions_[menuid::kRussianGuide]->setEnabled(true);

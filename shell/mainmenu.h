@@ -6,11 +6,13 @@
 // The window decides (a command refused while a fill runs keeps every mark) and sets the marks with
 // setMark. applyMenuLanguage relabels every item but the font names, lays the bar out from the
 // right for Hebrew and from the left otherwise, and sets the enabled states afresh:
-//  - Hebrew input enables the Hebrew-only items (Search 1 to 4, all of Verbs/Tables) and grays the
-//    Russian-only one (Search "Infinitive of Russian Verbs"); Russian input the reverse;
+//  - Hebrew input enables the Hebrew-only items (Search 1 to 4, all of Verbs/Tables); Russian input
+//    the Russian-only one (Search "Infinitive of Russian Verbs"), English input the English-only
+//    one (Search "English Meaning"); each of these is grayed for the other inputs, and "All Forms"
+//    is always enabled;
 //  - Dialog Language: English always, Russian only on a Russian system (0x419), Hebrew only on a
 //    Hebrew system (0x40D); the applied language carries the mark;
-//  - Help: only the Russian guide and About are enabled.
+//  - Help: the English and the Russian guide and About are enabled.
 //
 // Lifetime: the menus are children of the bar given to the constructor.
 // Threads: user-interface thread only.
@@ -33,6 +35,7 @@ namespace quorix {
 namespace menuid {
 inline constexpr int kHebrewInput = 134;
 inline constexpr int kRussianInput = 174;
+inline constexpr int kEnglishInput = 176;
 inline constexpr int kFontArial = 137;
 inline constexpr int kFontTimes = 138;
 inline constexpr int kFontDavid = 139;

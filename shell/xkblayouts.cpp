@@ -71,6 +71,7 @@ std::vector<std::string> XkbLayouts::groupLayouts(const std::string& symbols) {
 LayoutHandle XkbLayouts::handleOf(const std::string& layoutName, int group) {
   if (layoutName == "il") return kHebrewLayout;
   if (layoutName == "ru") return kRussianLayout;
+  if (!layoutName.empty()) return kEnglishLayout;
   return 0x00010000u + static_cast<LayoutHandle>(group);
 }
 

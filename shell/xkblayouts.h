@@ -33,7 +33,9 @@ class XkbLayouts : public KeyboardLayouts {
   // {"us", "il", "ru"}. Components without a layout name (pc, inet) are skipped; a group number
   // outside 1 to 4 is ignored.
   static std::vector<std::string> groupLayouts(const std::string& symbols);
-  // The handle of a group's layout name: "il" Hebrew, "ru" Russian, else a value of its own.
+  // The handle of a group's layout name: "il" Hebrew, "ru" Russian, any other name English (the
+  // user's Latin layout; activating English picks the first such group); a group without a name
+  // has a value of its own.
   static LayoutHandle handleOf(const std::string& layoutName, int group);
 
  private:

@@ -29,9 +29,7 @@ class CoreSession : private ListWorkerHost, private WindowHost, private PageHost
 
   ProgramCore& core() { return *core_; }
   const DatabaseSet& databases() const { return databases_; }
-  DatabaseReaders readers() const {
-    return {*databases_.verbs, *databases_.translations, *databases_.russianIndex};
-  }
+  DatabaseReaders readers() const { return databases_.readers(); }
   // Runs a fill of `mode` with the state as it is set and returns its entry count.
   std::uint32_t fill(ListMode mode);
   // The last page the core showed; empty before the first.

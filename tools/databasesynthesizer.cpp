@@ -1,10 +1,12 @@
 #include "databasesynthesizer.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <vector>
 
 #include "db/databasewriter.h"
+#include "db/meaningorder.h"
 #include "db/records.h"
 
 namespace quorix {
@@ -62,10 +64,43 @@ class TextMaker {
     for (std::uint32_t i = 0; i < n; ++i) w += static_cast<char>(0xE0 + below(32));  // а..я in code page 1251
     return w + "\xF2\xFC";                                                           // "ть"
   }
+  // An English meaning: a word of 3 to 10 letters, a quarter of them followed by a second one.
+  std::string englishMeaning() {
+    std::string w;
+    const auto word = [&] {
+      const std::uint32_t n = 3 + below(8);
+      for (std::uint32_t i = 0; i < n; ++i) w += static_cast<char>('a' + below(26));
+    };
+    word();
+    if (below(4) == 0) {
+      w += ' ';
+      word();
+    }
+    return w;
+  }
 
  private:
   std::mt19937 random_;
 };
+
+// Groups g = 1, 2, ... of one to five rows, each row a random verb, and one search entry per group
+// (key g * 1000 + 1); nextWord() gives the word of each group in turn.
+template <typename NextWord>
+void makeGroups(TextMaker& make, std::uint32_t groupCount, const std::vector<std::string>& infinitives,
+                NextWord nextWord, std::vector<TranslationRecordSource>& records,
+                std::vector<SearchEntrySource>& entries) {
+  const auto verbCount = static_cast<std::uint32_t>(infinitives.size());
+  for (std::uint32_t g = 1; g <= groupCount; ++g) {
+    const std::string word = nextWord();
+    records.push_back({g * 1000, 0, 0, word, ""});
+    const std::uint32_t rows = 1 + make.below(5);
+    for (std::uint32_t r = 1; r <= rows; ++r) {
+      const std::uint32_t verb = make.below(verbCount);
+      records.push_back({g * 1000 + r, verb + 1, static_cast<std::uint16_t>(make.below(2)), word, infinitives[verb]});
+    }
+    entries.push_back({g * 1000 + 1, 4, 0, word});
+  }
+}
 
 std::vector<std::uint32_t> tableNumbers() {
   std::vector<std::uint32_t> tables;
@@ -127,17 +162,15 @@ bool synthesizeDatabases(std::uint32_t records, const std::string& folder, Synth
   std::vector<TranslationRecordSource> translationRecords;
   std::vector<SearchEntrySource> searchEntries;
   const std::uint32_t groupCount = verbCount * 5 / 4;
-  for (std::uint32_t g = 1; g <= groupCount; ++g) {
-    const std::string word = make.russianWord();
-    translationRecords.push_back({g * 1000, 0, 0, word, ""});
-    const std::uint32_t rows = 1 + make.below(5);
-    for (std::uint32_t r = 1; r <= rows; ++r) {
-      const std::uint32_t verb = make.below(verbCount);
-      translationRecords.push_back({g * 1000 + r, verb + 1, static_cast<std::uint16_t>(make.below(2)), word,
-                                    infinitives[verb]});
-    }
-    searchEntries.push_back({g * 1000 + 1, 4, 0, word});
-  }
+  makeGroups(make, groupCount, infinitives, [&] { return make.russianWord(); }, translationRecords, searchEntries);
+  // The English index is in the order typed search relies on, as the dictionary compiler writes it.
+  std::vector<std::string> meanings(groupCount);
+  for (std::string& meaning : meanings) meaning = make.englishMeaning();
+  std::sort(meanings.begin(), meanings.end(), [](const std::string& a, const std::string& b) { return meaningLess(a, b); });
+  std::vector<TranslationRecordSource> englishRecords;
+  std::vector<SearchEntrySource> englishEntries;
+  std::size_t nextMeaning = 0;
+  makeGroups(make, groupCount, infinitives, [&] { return meanings[nextMeaning++]; }, englishRecords, englishEntries);
 
   std::vector<std::uint8_t> image;
   const std::string prefix = folder + "/";
@@ -145,7 +178,11 @@ bool synthesizeDatabases(std::uint32_t records, const std::string& folder, Synth
       !buildTranslationDatabase(translationRecords, image, error) ||
       !writeDatabaseImage(prefix + "russian.db", image, error) ||
       !buildRussianSearchIndex(searchEntries, image, error) ||
-      !writeDatabaseImage(prefix + "rusearch.db", image, error)) {
+      !writeDatabaseImage(prefix + "rusearch.db", image, error) ||
+      !buildTranslationDatabase(englishRecords, image, error) ||
+      !writeDatabaseImage(prefix + "english.db", image, error) ||
+      !buildRussianSearchIndex(englishEntries, image, error) ||
+      !writeDatabaseImage(prefix + "ensearch.db", image, error)) {
     return false;
   }
   counts = {static_cast<std::uint32_t>(verbRecords.size()), verbCount,

@@ -16,7 +16,8 @@ namespace {
 bool readFillSettings(const CommandLine& line, const std::string& modeText, ProgramState& state, ListMode& mode,
                       std::string& error) {
   std::uint32_t value = 0;
-  if (!parseNumber(modeText, listmode::kLast, value)) {
+  // The English list (mode 11) is not offered here yet: its rows would be read as Hebrew ones.
+  if (!parseNumber(modeText, listmode::kRussianInfinitives, value)) {
     error = "unknown mode '" + modeText + "': the modes are 0 to 10";
     return false;
   }

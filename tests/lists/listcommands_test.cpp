@@ -42,6 +42,8 @@ TEST(ListCommands, StateModeAndHeadingOfEachCommand) {
       {147, {5, 11, 0}, {5, 5, 21, 2, "l", "PRESENT"}},
       {148, {0, 11, 0}, {3, 0, 4, 3, "l", "PAST"}},
       {172, {0, 21, 2, inputlanguage::kRussian}, {10, 0, 21, 10, "l", "INFINITIVE"}},
+      {146, {7, 99, 1, inputlanguage::kEnglish}, {11, 7, 11, 0, "l", "ALL FORMS"}},
+      {177, {0, 21, 2, inputlanguage::kEnglish}, {11, 0, 21, 11, "l", "ENGLISH MEANING"}},
   };
   for (const auto& c : cases) {
     ProgramState state;
@@ -83,12 +85,28 @@ TEST(ListCommands, RussianHeadingsOnlyForTheRussianDialogLanguage) {
   applyListCommand(state, command::kVerbsInOneTable);
   EXPECT_EQ(state.listHeading, "VERBS IN ONE TABLE");
   EXPECT_EQ(state.filterHeading, "ПО НАСТ. ВР.") << "a language change does not translate old headings";
+  state.dialogLanguage = uilanguage::kRussian;
+  state.inputLanguage = inputlanguage::kEnglish;
+  applyListCommand(state, command::kByEnglishMeaning);
+  EXPECT_EQ(state.filterHeading, "АНГЛ. ЗНАЧЕНИЕ");
+}
+
+// The English list read with another input language would decode its entries as that side's.
+TEST(ListCommands, TheEnglishMeaningCommandIsForEnglishInputOnly) {
+  for (InputLanguage input : {inputlanguage::kHebrew, inputlanguage::kRussian}) {
+    ProgramState state;
+    state.inputLanguage = input;
+    EXPECT_FALSE(applyListCommand(state, command::kByEnglishMeaning).accepted) << input;
+    EXPECT_EQ(state.searchMode, listmode::kAllForms);
+    EXPECT_EQ(state.filterHeading, "ALL FORMS");
+  }
 }
 
 TEST(ListCommands, RefusedWhileAFillRunsAndForOtherIds) {
   ProgramState state;
   state.busy = true;
-  for (int id : {149, 150, 59397, 152, 164, 146, 145, 141, 147, 148, 172}) {
+  state.inputLanguage = inputlanguage::kEnglish;
+  for (int id : {149, 150, 59397, 152, 164, 146, 145, 141, 147, 148, 172, 177}) {
     EXPECT_FALSE(applyListCommand(state, id).accepted) << id;
   }
   EXPECT_EQ(state.listKind, 0);
@@ -102,6 +120,8 @@ TEST(ListCommands, StatusLineBySide) {
   ProgramState state;
   EXPECT_EQ(statusLineText(state), "[ALL FORMS] [ALPHABETICAL]");
   state.inputLanguage = inputlanguage::kRussian;
+  EXPECT_EQ(statusLineText(state), "[ALL FORMS]");
+  state.inputLanguage = inputlanguage::kEnglish;
   EXPECT_EQ(statusLineText(state), "[ALL FORMS]");
 }
 

@@ -34,6 +34,12 @@ std::vector<SearchEntrySource> fixtureSearchEntries() {
   return {{1001, 4, 0, "alpha"}, {1002, 4, 0, "beta"}, {2001, 4, 0, "gamma"}, {3005, 4, 0, "delta"}};
 }
 
+// One more English entry than Russian ones, so that an offset can be valid in one index only.
+test::EnglishSources fixtureEnglish() {
+  return {{}, {{1001, 0, 0, "be able"}, {2001, 0, 0, "hide"}, {3001, 0, 0, "Hold"}, {4001, 4, 0, "jump"},
+               {5001, 0, 0, "write"}}};
+}
+
 class NoListener : public VirtualListListener {
  public:
   void redrawList() override {}
@@ -45,21 +51,21 @@ class Fill : public ::testing::Test {
  protected:
   explicit Fill(std::vector<VerbRecordSource> verbs = fixtureVerbs(),
                 std::vector<SearchEntrySource> search = fixtureSearchEntries())
-      : dbs(verbs, {}, search) {}
+      : dbs(verbs, {}, search, {}, fixtureEnglish()) {}
 
   std::uint32_t fill(ListMode mode, std::uint8_t binyan = 0, std::uint32_t table = 0,
                      FormFilter filter = formfilter::kAll) {
     ListFill listFill(dbs.readers(), list, cache, host);
     return listFill.run({mode, binyan, table, filter});
   }
-  // The list texts of the first `count` entries (Hebrew modes) or the words (Russian modes).
-  std::vector<std::string> texts(std::uint32_t count, bool russian = false) const {
+  // The list texts of the first `count` entries (Hebrew modes) or the words (Russian and English modes).
+  std::vector<std::string> texts(std::uint32_t count, InputLanguage side = inputlanguage::kHebrew) const {
     std::vector<std::string> out;
     for (std::uint32_t i = 0; i < count; ++i) {
       const ListEntry entry = list.entries().at(i);
-      if (russian) {
+      if (side != inputlanguage::kHebrew) {
         RussianSearchEntry e;
-        out.emplace_back(dbs.russianIndex->entryAt(entry, e) ? std::string(e.word()) : "?");
+        out.emplace_back(dbs.readers().searchIndexOf(side).entryAt(entry, e) ? std::string(e.word()) : "?");
       } else {
         VerbRecord r;
         out.emplace_back(dbs.verbs->decode(entry, r) ? std::string(r.listText) : "?");
@@ -113,10 +119,31 @@ TEST_F(Fill, EachModeListsWhatItsRulesAdmit) {
 
 TEST_F(Fill, RussianModesListEntriesByOffset) {
   ASSERT_EQ(fill(9), 4u);
-  EXPECT_EQ(texts(4, true), (Texts{"alpha", "beta", "gamma", "delta"}));
+  EXPECT_EQ(texts(4, inputlanguage::kRussian), (Texts{"alpha", "beta", "gamma", "delta"}));
   for (std::uint32_t i = 0; i < 4; ++i) EXPECT_EQ(list.entries().at(i), 48 * i);
   ASSERT_EQ(fill(10), 2u);
-  EXPECT_EQ(texts(2, true), (Texts{"alpha", "gamma"}));
+  EXPECT_EQ(texts(2, inputlanguage::kRussian), (Texts{"alpha", "gamma"}));
+}
+
+TEST_F(Fill, TheEnglishModeListsEveryMeaningByOffsetUnderItsOwnKey) {
+  ASSERT_EQ(fill(listmode::kEnglishMeanings), 5u);
+  EXPECT_EQ(texts(5, inputlanguage::kEnglish), (Texts{"be able", "hide", "Hold", "jump", "write"}));
+  for (std::uint32_t i = 0; i < 5; ++i) EXPECT_EQ(list.entries().at(i), 48 * i);
+  const std::string file = dbs.cacheFolder() + "/0B00000000.cache";
+  ASSERT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(std::filesystem::file_size(file), 20u);
+}
+
+// Entry 192 (the fifth) exists in ensearch.db's blob but not in rusearch.db's: a cache file holding
+// it is taken for the English list and scanned anew for the Russian one.
+TEST_F(Fill, ACacheFileIsCheckedAgainstTheIndexOfItsOwnSide) {
+  std::filesystem::create_directories(dbs.cacheFolder());
+  test::writeBytes(dbs.cacheFolder() + "/0B00000000.cache", {192, 0, 0, 0});
+  test::writeBytes(dbs.cacheFolder() + "/0900000000.cache", {192, 0, 0, 0});
+  ASSERT_EQ(fill(listmode::kEnglishMeanings), 1u);
+  EXPECT_EQ(texts(1, inputlanguage::kEnglish), (Texts{"write"}));
+  ASSERT_EQ(fill(listmode::kRussianAll), 4u);
+  EXPECT_EQ(texts(4, inputlanguage::kRussian), (Texts{"alpha", "beta", "gamma", "delta"}));
 }
 
 TEST_F(Fill, AScanIsSavedAndTheNextFillReadsTheCache) {
@@ -133,11 +160,12 @@ TEST_F(Fill, AScanIsSavedAndTheNextFillReadsTheCache) {
 }
 
 TEST_F(Fill, AFillFromTheCacheLeavesTheSameListAsTheScan) {
-  for (ListMode mode : {listmode::kAllForms, listmode::kTablesByNumber, listmode::kRussianAll}) {
+  for (ListMode mode :
+       {listmode::kAllForms, listmode::kTablesByNumber, listmode::kRussianAll, listmode::kEnglishMeanings}) {
     const std::uint32_t scanned = fill(mode, 1, 0, formfilter::kAll);
-    const Texts fromScan = texts(scanned, isRussianMode(mode));
+    const Texts fromScan = texts(scanned, inputLanguageOfMode(mode));
     EXPECT_EQ(fill(mode, 1, 0, formfilter::kAll), scanned);
-    EXPECT_EQ(texts(scanned, isRussianMode(mode)), fromScan) << "mode " << mode;
+    EXPECT_EQ(texts(scanned, inputLanguageOfMode(mode)), fromScan) << "mode " << mode;
   }
 }
 
@@ -170,6 +198,7 @@ TEST_F(Fill, ProgressOfScansAndCacheHits) {
       {6, {"range 0..23"}, "position 23", "position 24"},
       {9, {"range 0..3"}, "position 3", "position 3"},
       {10, {"range 0..4"}, "position 3", "position 3"},
+      {11, {"range 0..4"}, "position 4", "position 4"},
   };
   for (const auto& c : cases) {
     host.workerLog.clear();

@@ -77,7 +77,7 @@ TEST_F(Worker, OnlyOneFillAtATime) {
   host.serveUntilIdle(state);
   worker.wait();
   EXPECT_EQ(list.entryCount(), 600u) << "the first fill's list, all forms";
-  EXPECT_FALSE(worker.start({11, 0, 0, formfilter::kAll})) << "no such mode";
+  EXPECT_FALSE(worker.start({12, 0, 0, formfilter::kAll})) << "no such mode";
   EXPECT_FALSE(state.busy);
 }
 

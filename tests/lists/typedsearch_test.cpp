@@ -18,6 +18,14 @@ TEST(TypedSearchText, HebrewLosesItsPointsRussianKeepsEverything) {
   EXPECT_EQ(typedSearchText(u"\u0410", inputlanguage::kHebrew), "?") << "no such letter in code page 1255";
 }
 
+TEST(TypedSearchText, EnglishIsAsciiAsTyped) {
+  EXPECT_EQ(typedSearchText(u"Hide (", inputlanguage::kEnglish), "Hide (") << "case is the list's to ignore";
+  // Letters outside ASCII match no meaning: each becomes '?', as a missing letter does in a code page.
+  EXPECT_EQ(typedSearchText(u"caf\u00E9 \u0410", inputlanguage::kEnglish), "caf? ?");
+  EXPECT_EQ(typedSearchText(u"ab\0cd", inputlanguage::kEnglish), "ab") << "the text ends at a NUL";
+  EXPECT_EQ(typedSearchText(std::u16string(600, u'a'), inputlanguage::kEnglish), std::string(511, 'a'));
+}
+
 TEST(TypedSearchText, IsCutTo511Bytes) {
   const std::u16string longText(600, u'\u05D0');
   EXPECT_EQ(typedSearchText(longText, inputlanguage::kHebrew), std::string(511, '\xE0'));
@@ -47,6 +55,30 @@ TEST(TypedSearch, EmptyTextChangesNothingAndPointedTextFindsTheUnpointedEntry) {
   EXPECT_EQ(list.selectedRow(), 0);
   EXPECT_TRUE(runTypedSearch(list, u"\u05D6", inputlanguage::kHebrew));
   EXPECT_EQ(list.selectedRow(), 0) << "no match leaves the selection";
+}
+
+// English meanings in the order of ensearch.db: typing finds the first meaning it begins, in any case.
+TEST(TypedSearch, EnglishFindsTheFirstMeaningTheTextBegins) {
+  test::EnglishSources english;
+  english.searchEntries = {{1001, 0, 0, "hide"}, {2001, 0, 0, "Hide (oneself)"}, {3001, 0, 0, "hold"},
+                           {4001, 0, 0, "hold on"}, {5001, 4, 0, "jump"}};
+  test::LoadedDatabases dbs({}, {}, {}, {}, english);
+  ProgramState state;
+  state.inputLanguage = inputlanguage::kEnglish;
+  NoListener listener;
+  VirtualList list(state, dbs.readers(), listener);
+  for (std::uint32_t i = 0; i < 5; ++i) list.addEntry(i * 48, i);
+  list.setClientHeight(10 * VirtualList::kRowHeight);
+  list.commitEntries(5);
+  const struct {
+    const char16_t* typed;
+    int row;
+  } cases[] = {{u"J", 4}, {u"HOLD", 2}, {u"hold o", 3}, {u"hide (", 1}, {u"h", 0}, {u"x", 0}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(runTypedSearch(list, c.typed, inputlanguage::kEnglish));
+    EXPECT_EQ(list.selectedRow(), c.row) << "typed " << typedSearchText(c.typed, inputlanguage::kEnglish);
+  }
+  EXPECT_EQ(list.rowText(1), "Hide (oneself)");
 }
 
 }  // namespace

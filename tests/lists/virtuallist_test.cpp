@@ -261,6 +261,8 @@ TEST(RowText, Layout) {
   EXPECT_EQ(rowLayout(true, inputlanguage::kHebrew, false), (RowLayout{true, true}));
   EXPECT_EQ(rowLayout(false, inputlanguage::kRussian, false), (RowLayout{true, false}));
   EXPECT_EQ(rowLayout(true, inputlanguage::kRussian, true), (RowLayout{true, true})) << "the table list's strings";
+  EXPECT_EQ(rowLayout(false, inputlanguage::kEnglish, false), (RowLayout{true, false}));
+  EXPECT_EQ(rowLayout(true, inputlanguage::kEnglish, true), (RowLayout{true, true}));
 }
 
 }  // namespace

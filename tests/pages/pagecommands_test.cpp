@@ -48,6 +48,27 @@ std::vector<TranslationRecordSource> groups() {
   return records;
 }
 
+// "hold": verbs 9 and 7 carry it, 9 as its main meaning; "hold on": verb 10.
+test::EnglishSources englishGroups() {
+  return {{{1000, 0, 0, "hold", ""},
+           {1001, 9, 1, "to hold; to keep", "\xE2\xE1"},
+           {1002, 7, 0, "to grasp; to hold", "\xE0\xE1"},
+           {2000, 0, 0, "hold on", ""},
+           {2001, 10, 1, "to hold on", "\xE3\xE1"}},
+          {{1001, 0, 0, "hold"}, {2001, 4, 0, "hold on"}}};
+}
+
+// The binyan listing without links, the verb's own binyan `own` shaded.
+std::string plainBinyans(int own) {
+  const char* names[] = {"&#1508;&#1506;&#1500;",          "&#1504;&#1508;&#1506;&#1500;",
+                         "&#1508;&#1497;&#1506;&#1500;",    "&#1508;&#1493;&#1506;&#1500;",
+                         "&#1492;&#1508;&#1506;&#1497;&#1500;", "&#1492;&#1493;&#1508;&#1506;&#1500;",
+                         "&#1492;&#1514;&#1508;&#1506;&#1500;"};
+  std::vector<test::ExpectedBinyanRow> out;
+  for (int q = 1; q <= 7; ++q) out.push_back({q == own, names[q - 1]});
+  return test::expectedBinyanListing(out, "ar");
+}
+
 class Commands : public ::testing::Test {
  protected:
   Commands() { host.attach(core.list()); }
@@ -69,8 +90,9 @@ class Commands : public ::testing::Test {
     core.list().selectRow(0);
   }
   void useRussianSide() { core.state().inputLanguage = inputlanguage::kRussian; }
+  void useEnglishSide() { core.state().inputLanguage = inputlanguage::kEnglish; }
 
-  test::LoadedDatabases dbs{verbs(), groups(), {{5001, 21, 0, kSlovo}, {6001, 4, 0, "many"}}};
+  test::LoadedDatabases dbs{verbs(), groups(), {{5001, 21, 0, kSlovo}, {6001, 4, 0, "many"}}, {}, englishGroups()};
   test::FakeHost host;
   ProgramCore core{dbs.readers(), dbs.cacheFolder(), host, host, host};
   const std::string kStart = "file:///opt/quorix/welcome.htm#";
@@ -85,15 +107,6 @@ TEST_F(Commands, RussianGroupBeforeAndAfterARowCommand) {
            test::expectedRussianRow(s1, 1, 8, hebrewRefs("\xE1\xE1"), russianRefs(kSlovo)) +
            test::expectedRussianRow(s2, 2, 9, hebrewRefs("\xE2\xE1"), russianRefs(kSlovo)) +
            test::expectedRussianRow(s3, 3, 10, hebrewRefs("\xE3\xE1"), russianRefs(kSlovo));
-  };
-  const auto plainBinyans = [](int own) {
-    const char* names[] = {"&#1508;&#1506;&#1500;",          "&#1504;&#1508;&#1506;&#1500;",
-                           "&#1508;&#1497;&#1506;&#1500;",    "&#1508;&#1493;&#1506;&#1500;",
-                           "&#1492;&#1508;&#1506;&#1497;&#1500;", "&#1492;&#1493;&#1508;&#1506;&#1500;",
-                           "&#1492;&#1514;&#1508;&#1506;&#1500;"};
-    std::vector<test::ExpectedBinyanRow> out;
-    for (int q = 1; q <= 7; ++q) out.push_back({q == own, names[q - 1]});
-    return test::expectedBinyanListing(out, "ar");
   };
   test::ExpectedConjugation verb7;
   verb7.tableNumber = "30012";
@@ -125,6 +138,54 @@ TEST_F(Commands, RussianGroupBeforeAndAfterARowCommand) {
   EXPECT_EQ(host.timers.back(), (std::pair<int, int>{43981, 5}));
   EXPECT_TRUE(core.onPageTimer(43981));
   EXPECT_EQ(host.scripts, (std::vector<std::string>{"document.all['scrl_id'].scrollTop='120';"}));
+}
+
+// The English side takes the Russian side's page and row command, on english.db and ensearch.db.
+TEST_F(Commands, EnglishMeaningBeforeAndAfterARowCommand) {
+  useEnglishSide();
+  core.showVerbPage(0);
+  const auto rows = [&](Stripe s0, Stripe s1) {
+    return test::expectedTranslationHead("ar") + test::expectedRussianHeading("hold") +
+           test::expectedRussianRow(s0, 0, 9, hebrewRefs("\xE2\xE1"), "to hold; to keep") +
+           test::expectedRussianRow(s1, 1, 7, hebrewRefs("\xE0\xE1"), "to grasp; to hold");
+  };
+  test::ExpectedConjugation verb9;
+  verb9.tableNumber = "50001";
+  verb9.pattern = "p_098";  // verb 9 has no pattern record
+  verb9.root = hebrewRefs("\xE3\xE1\xF8");
+  verb9.cells = {{0, hebrewRefs("\xE2\xE1")}};
+  verb9.highlightedCell = 0;  // the search entry's cell: the infinitive
+  EXPECT_EQ(host.lastPage(), test::expectedHead("ar") + plainBinyans(5) + rows(Stripe::Highlighted, Stripe::Light) +
+                                 test::kExpectedTranslationTail + test::expectedConjugation(verb9) +
+                                 test::kExpectedPageTail);
+  EXPECT_EQ(core.page().translationRowCount, 2);
+
+  EXPECT_TRUE(core.onBeforeNavigate(kStart + "reloadtab_7:1:16"));
+  test::ExpectedConjugation verb7;
+  verb7.tableNumber = "30012";
+  for (int i = 0; i < 3; ++i) {
+    verb7.pattern += "<span dir=rtl style='font-size: 14px;'><font face='Symbol'>&#143;</font></span>";  // "000"
+  }
+  verb7.root = hebrewRefs("\xE3\xE1\xF8");
+  verb7.cells = {{0, hebrewRefs("\xE0\xE1")}, {4, hebrewRefs("\xE0\xE2")}, {21, hebrewRefs("\xE0\xE3")}};
+  verb7.highlightedCell = 0;
+  EXPECT_EQ(host.lastPage(), test::expectedHead("ar") + plainBinyans(3) + rows(Stripe::Shaded, Stripe::Highlighted) +
+                                 test::kExpectedTranslationTail + test::expectedConjugation(verb7) +
+                                 test::kExpectedPageTail);
+  EXPECT_EQ(core.page().savedRowLink, kStart + "reloadtab_7:1:16");
+  EXPECT_TRUE(core.onPageTimer(43981));
+  EXPECT_EQ(host.scripts, (std::vector<std::string>{"document.all['scrl_id'].scrollTop='16';"}));
+}
+
+TEST_F(Commands, AnEnglishMeaningsPageSpeaksTheDialogLanguage) {
+  useEnglishSide();
+  core.state().dialogLanguage = uilanguage::kRussian;
+  core.showVerbPage(48);  // "hold on", whose entry highlights the past form of "he"
+  EXPECT_NE(host.lastPage().find("<b><i>hold on</i></b>"), std::string::npos);
+  EXPECT_NE(host.lastPage().find(">&#1058;&#1072;&#1073;&#1083;&#1080;&#1094;&#1072;</th>"), std::string::npos);
+  EXPECT_NE(host.lastPage().find("bgcolor='#ffd988'>" + hebrewRefs("\xE3\xE2")), std::string::npos);
+  EXPECT_TRUE(core.onBeforeNavigate(kStart + "command_30012:7")) << "no binyan links on this side";
+  EXPECT_EQ(core.state().currentTable, 20001u);
 }
 
 TEST_F(Commands, RowOneDoesNotMatchRowTen) {

@@ -39,7 +39,11 @@ class Core : public ::testing::Test {
 
   test::LoadedDatabases dbs{verbs(),
                             {{1000, 0, 0, "head", ""}, {1001, 3, 1, "head", "\xE0"}},
-                            {{1001, 4, 0, "\xE0\xE1"}, {1002, 4, 0, "\xE0\xE2"}, {2001, 21, 0, "\xE1"}}};
+                            {{1001, 4, 0, "\xE0\xE1"}, {1002, 4, 0, "\xE0\xE2"}, {2001, 21, 0, "\xE1"}},
+                            {},
+                            {{{1000, 0, 0, "hold", ""}, {1001, 5, 1, "to hold", "\xE0"}, {2000, 0, 0, "hold on", ""},
+                              {2001, 6, 1, "to hold on", "\xE1"}},
+                             {{1001, 0, 0, "hold"}, {2001, 0, 0, "hold on"}}}};
   test::FakeHost host;
   ProgramCore core{dbs.readers(), dbs.cacheFolder(), host, host, host};
 };
@@ -107,6 +111,25 @@ TEST_F(Core, SwitchingToRussianInputListsTheRussianEntries) {
   EXPECT_EQ(host.statusLines.back(), "[ALL FORMS]");
   core.onVerbTextChanged(u"\u0430\u0432");
   EXPECT_EQ(core.list().selectedRow(), 1) << "\"\xE0\xE2\" in code page 1251";
+}
+
+TEST_F(Core, SwitchingToEnglishInputListsTheMeaningsAndTypingShowsAMeaningsGroup) {
+  core.state().listKind = listkind::kVerbsOfBinyan;
+  ASSERT_TRUE(core.setInputLanguage(inputlanguage::kEnglish));
+  finishFill();
+  EXPECT_EQ(core.list().entryCount(), 2u);
+  EXPECT_EQ(host.statusLines.back(), "[ALL FORMS]");
+  EXPECT_NE(host.lastPage().find("<b><i>hold</i></b>"), std::string::npos) << "row 0 was shown";
+  core.onVerbTextChanged(u"HOLD O");
+  EXPECT_EQ(core.list().selectedRow(), 1);
+  EXPECT_NE(host.lastPage().find("<b><i>hold on</i></b>"), std::string::npos);
+  EXPECT_NE(host.lastPage().find("reloadtab_6:0"), std::string::npos) << "the row of verb 6";
+  EXPECT_EQ(core.state().currentBinyan, 1 + 6 % 7) << "verb 6 is conjugated";
+
+  EXPECT_TRUE(core.runListCommand(command::kByEnglishMeaning));
+  finishFill();
+  EXPECT_EQ(core.list().entryCount(), 2u);
+  EXPECT_EQ(host.statusLines.back(), "[ENGLISH MEANING]");
 }
 
 TEST_F(Core, TypedTextSelectsAndShowsTheFirstMatch) {

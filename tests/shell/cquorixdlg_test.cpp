@@ -1,7 +1,8 @@
 // The main window on the offscreen platform with a fake page pane: start-up, the status line, a
-// missing database, refusals while a fill runs, the input-language switch, the layout coupling,
-// the table list, Enter and Escape, closing during a fill.
+// missing database, refusals while a fill runs, the input-language switch to Russian and English,
+// the layout coupling, the table list, the guides, Enter and Escape, closing during a fill.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include "databasesynthesizer.h"
+#include "db/meaningorder.h"
 #include "fakepagepane.h"
 #include "shell/cmyedit.h"
 #include "shell/codlistbox.h"
@@ -27,13 +29,13 @@ using test::FakePagePane;
 
 namespace {
 
-// Keyboard layouts the test switches by hand.
+// Keyboard layouts the test switches by hand: a desktop with a Hebrew, a Russian and a Latin layout.
 class FakeLayouts : public KeyboardLayouts {
  public:
   LayoutHandle active() const override { return active_; }
   bool activate(LayoutHandle layout) override {
     activations.push_back(layout);
-    if (layout != kHebrewLayout && layout != kRussianLayout) return false;
+    if (!inputLanguageOf(layout)) return false;
     active_ = layout;
     return true;
   }
@@ -53,6 +55,13 @@ class FakeLayouts : public KeyboardLayouts {
 class CQuorixDlgTest : public QObject {
   Q_OBJECT
 
+ public slots:
+  // Stands in for the desktop while a test opens the guides.
+  void openDocument(const QUrl& url) { opened_.push_back(url); }
+
+ private:
+  std::vector<QUrl> opened_;
+
   QTemporaryDir folder_;
   std::unique_ptr<CQuorixDlg> window_;
   FakePagePane* pane_ = nullptr;
@@ -69,6 +78,20 @@ class CQuorixDlgTest : public QObject {
     options.showSplash = false;
     return std::make_unique<CQuorixDlg>(folder, std::move(pane), std::move(layouts), options);
   }
+
+  // Runs `command` and answers the message box it shows; the box's text, or empty when none came.
+  QString messageOf(int command) {
+    message_.clear();
+    QTimer::singleShot(100, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        message_ = box->text();
+        box->accept();
+      }
+    });
+    window_->runCommand(command);
+    return message_;
+  }
+  QString message_;
 
   bool waitForFill() {
     // The fill, then its end timer (100 ms) and the page it shows.
@@ -144,22 +167,78 @@ class CQuorixDlgTest : public QObject {
     QCOMPARE(window_->verbInput()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
   }
 
+  void englishInputListsTheEnglishMeanings() {
+    ProgramState& state = window_->core()->state();
+    VirtualList& list = window_->core()->list();
+    window_->verbInput()->setText(QStringLiteral("אב"));
+    window_->runCommand(menuid::kEnglishInput);
+    QVERIFY(waitForFill());
+    QCOMPARE(state.inputLanguage.load(), inputlanguage::kEnglish);
+    for (int id : {134, 174}) QVERIFY(!window_->menu().mark(id));
+    QVERIFY(window_->menu().mark(menuid::kEnglishInput));
+    QVERIFY(window_->verbInput()->text().isEmpty());
+    QCOMPARE(window_->verbInput()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QCOMPARE(window_->verbInput()->activeLayout(), kEnglishLayout);
+    QCOMPARE(window_->statusLine()->text(), QStringLiteral("[ALL FORMS]"));
+    for (int id : {149, 145, 172}) QVERIFY(!window_->menu().action(id)->isEnabled());
+    QVERIFY(window_->menu().action(177)->isEnabled());
+    RussianSearchIndex meanings(folder_.filePath(QStringLiteral("ensearch.db")).toStdString());
+    QVERIFY(meanings.load());
+    QCOMPARE(list.entryCount(), meanings.searchEntryCount());
+
+    window_->runCommand(177);
+    QVERIFY(waitForFill());
+    QCOMPARE(window_->statusLine()->text(), QStringLiteral("[ENGLISH MEANING]"));
+    QVERIFY(window_->menu().mark(177) && !window_->menu().mark(146));
+    QVERIFY(QFileInfo::exists(window_->cacheFolder() + QStringLiteral("/0B00000000.cache")));
+
+    // Typed in capitals, a meaning further down is found and its page shown.
+    const std::string word = list.rowText(list.rowCount() - 1);
+    const std::size_t pages = pane_->pages.size();
+    window_->verbInput()->setText(QString::fromStdString(word).toUpper());
+    QVERIFY(list.selectedRow() >= 0);
+    QVERIFY(meaningStartsWith(list.rowText(list.selectedRow()), word));
+    QVERIFY(pane_->pages.size() > pages);
+    QVERIFY(pane_->pages.back().find("<b><i>" + word) != std::string::npos);
+  }
+
   void aKeyboardLayoutSwitchChangesTheInputLanguage_data() {
     QTest::addColumn<LayoutHandle>("userLayout");
-    QTest::newRow("to Russian") << kRussianLayout;
-    QTest::newRow("through a third layout") << LayoutHandle{0x04090409};
+    QTest::addColumn<int>("language");
+    QTest::addColumn<LayoutHandle>("endLayout");
+    QTest::newRow("to Russian") << kRussianLayout << int{inputlanguage::kRussian} << kRussianLayout;
+    QTest::newRow("to the Latin layout") << kEnglishLayout << int{inputlanguage::kEnglish} << kEnglishLayout;
+    // A layout the desktop cannot name is answered as before: from Hebrew, on to Russian.
+    QTest::newRow("through an unnamed layout") << LayoutHandle{0x00010003} << int{inputlanguage::kRussian}
+                                               << kRussianLayout;
   }
   void aKeyboardLayoutSwitchChangesTheInputLanguage() {
     QFETCH(LayoutHandle, userLayout);
+    QFETCH(int, language);
+    QFETCH(LayoutHandle, endLayout);
     ProgramState& state = window_->core()->state();
     layouts_->userSwitchesTo(userLayout);
-    QTRY_COMPARE_WITH_TIMEOUT(state.inputLanguage.load(), inputlanguage::kRussian, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(int{state.inputLanguage.load()}, language, 3000);
     QVERIFY(waitForFill());
-    QCOMPARE(layouts_->active(), kRussianLayout);
-    QVERIFY(window_->menu().mark(menuid::kRussianInput));
+    QCOMPARE(layouts_->active(), endLayout);
+    QCOMPARE(window_->verbInput()->activeLayout(), endLayout);
+    QVERIFY(window_->menu().mark(language == inputlanguage::kRussian ? menuid::kRussianInput : menuid::kEnglishInput));
     // And back to Hebrew.
     layouts_->userSwitchesTo(kHebrewLayout);
     QTRY_COMPARE_WITH_TIMEOUT(state.inputLanguage.load(), inputlanguage::kHebrew, 3000);
+    QVERIFY(waitForFill());
+    QCOMPARE(window_->verbInput()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  }
+
+  void theBoxTakesTheLayoutOfTheInputLanguageChosenInTheMenu() {
+    window_->runCommand(menuid::kEnglishInput);
+    QVERIFY(waitForFill());
+    QCOMPARE(layouts_->active(), kHebrewLayout);  // the menu leaves the layout to the box
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QApplication::sendEvent(window_->verbInput(), &focusIn);
+    QCOMPARE(layouts_->active(), kEnglishLayout);
+    layouts_->userSwitchesTo(kRussianLayout);
+    QTRY_COMPARE_WITH_TIMEOUT(window_->core()->state().inputLanguage.load(), inputlanguage::kRussian, 3000);
     QVERIFY(waitForFill());
   }
 
@@ -217,11 +296,30 @@ class CQuorixDlgTest : public QObject {
     QVERIFY(!window_->databasesOpen());
   }
 
+  // Each file is loaded before the next is opened: a missing one leaves those after it unopened,
+  // and those before it are released when the start fails.
+  void aMissingDatabaseEndsTheStart_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("damaged");
+    QTest::newRow("hebrew.db") << "hebrew.db" << "";
+    QTest::newRow("english.db") << "english.db" << "";
+    QTest::newRow("ensearch.db") << "ensearch.db" << "";
+    QTest::newRow("damaged english.db") << "" << "english.db";
+  }
   void aMissingDatabaseEndsTheStart() {
-    QTemporaryDir empty;
-    QFile::copy(folder_.filePath(QStringLiteral("russian.db")), empty.filePath(QStringLiteral("russian.db")));
-    QFile::copy(folder_.filePath(QStringLiteral("rusearch.db")), empty.filePath(QStringLiteral("rusearch.db")));
-    auto window = makeWindow(empty.path() + QLatin1Char('/'));
+    QFETCH(QString, missing);
+    QFETCH(QString, damaged);
+    QTemporaryDir copy;
+    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "english.db", "ensearch.db"}) {
+      if (missing == QLatin1String(file)) continue;
+      QVERIFY(QFile::copy(folder_.filePath(QLatin1String(file)), copy.filePath(QLatin1String(file))));
+    }
+    if (!damaged.isEmpty()) {
+      QFile file(copy.filePath(damaged));
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.resize(file.size() - 1));
+    }
+    auto window = makeWindow(copy.path() + QLatin1Char('/'));
     QString message;
     QTimer::singleShot(100, this, [&] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -232,8 +330,27 @@ class CQuorixDlgTest : public QObject {
     QVERIFY(!window->start());
     QCOMPARE(message, QStringLiteral("Unable to open one of program database files!"));
     QVERIFY(!window->databasesOpen());
+    QVERIFY(!window->verbDatabaseTouched());
     QVERIFY(!window->translationDatabaseTouched());
     QVERIFY(!window->russianIndexTouched());
+    QVERIFY(!window->englishIndexTouched());
+  }
+
+  void theGuidesOpenOrNameTheirFile() {
+    QVERIFY(window_->menu().action(menuid::kEnglishGuide)->isEnabled());
+    QFile guide(folder_.filePath(QStringLiteral("index-en.htm")));
+    QVERIFY(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    opened_.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openDocument");
+    QCOMPARE(messageOf(menuid::kEnglishGuide), QString());
+    // index.htm is not in this folder: the message names it instead of nothing happening.
+    const QString message = messageOf(menuid::kRussianGuide);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opened_.size(), std::size_t{1});
+    QCOMPARE(opened_[0], QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath()));
+    QVERIFY2(message.contains(folder_.filePath(QStringLiteral("index.htm"))), qPrintable(message));
+    QVERIFY(guide.remove());
   }
 
   void osFamilyTable_data() {
@@ -272,7 +389,9 @@ class CQuorixDlgTest : public QObject {
     QCOMPARE(got, groups);
     QCOMPARE(XkbLayouts::handleOf("il", 1), kHebrewLayout);
     QCOMPARE(XkbLayouts::handleOf("ru", 2), kRussianLayout);
-    QVERIFY(XkbLayouts::handleOf("us", 0) != kHebrewLayout && XkbLayouts::handleOf("us", 0) != kRussianLayout);
+    QCOMPARE(XkbLayouts::handleOf("us", 0), kEnglishLayout);
+    QCOMPARE(XkbLayouts::handleOf("de", 3), kEnglishLayout);
+    QVERIFY2(!inputLanguageOf(XkbLayouts::handleOf("", 3)), "a group without a name is no input language");
   }
 
   void tableRowsReverseThePatternsWithEqualsSign() {

@@ -1,11 +1,14 @@
 // The whole window under Xvfb with the real page pane, on a copy of the program folder that the
 // build made (the bundled dictionary, the start page and its pictures): the first page, typed
-// search, a binyan link, the Russian side with a row command, the dialog languages, the table list
-// and the About box. Each step leaves a screenshot (PNG) in the build folder.
+// search, a binyan link, the Russian side with a row command, the dialog languages, the table list,
+// the About box, and the English side: its list, a meaning typed, a row command and the menus. Each
+// step leaves a screenshot (PNG) in the build folder.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +16,7 @@
 #include <QWebEngineView>
 
 #include "db/codepages.h"
+#include "db/meaningorder.h"
 #include "db/recordwalks.h"
 #include "db/russiansearchindex.h"
 #include "db/translationdatabase.h"
@@ -35,6 +39,8 @@ class QuorixWindowTest : public QObject {
   std::unique_ptr<VerbDatabase> verbs_;
   std::unique_ptr<TranslationDatabase> translations_;
   std::unique_ptr<RussianSearchIndex> russianIndex_;
+  std::unique_ptr<TranslationDatabase> englishTranslations_;
+  std::unique_ptr<RussianSearchIndex> englishIndex_;
   std::unique_ptr<CQuorixDlg> window_;
   CExplorer1* pane_ = nullptr;
 
@@ -54,9 +60,9 @@ class QuorixWindowTest : public QObject {
     }
   }
 
-  void screenshot(const QString& name, QWidget* widget) {
+  void screenshot(const QString& name, QWidget* widget) { screenshot(name, widget->frameGeometry()); }
+  void screenshot(const QString& name, const QRect& frame) {
     QTest::qWait(300);
-    const QRect frame = widget->frameGeometry();
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     QVERIFY(shot.save(QStringLiteral(QUORIX_SHOT_DIR "/") + name + QStringLiteral(".png")));
   }
@@ -65,7 +71,7 @@ class QuorixWindowTest : public QObject {
   void initTestCase() {
     // A copy, so that the query cache the window writes stays out of the build's program folder.
     const QString app = QStringLiteral(QUORIX_APP_DIR "/");
-    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "welcome.htm"}) {
+    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "english.db", "ensearch.db", "welcome.htm"}) {
       QVERIFY2(QFile::copy(app + QLatin1String(file), folder_.filePath(QLatin1String(file))), file);
     }
     verbs_ = std::make_unique<VerbDatabase>(folder_.filePath(QStringLiteral("hebrew.db")).toStdString());
@@ -74,6 +80,10 @@ class QuorixWindowTest : public QObject {
     QVERIFY(translations_->load());
     russianIndex_ = std::make_unique<RussianSearchIndex>(folder_.filePath(QStringLiteral("rusearch.db")).toStdString());
     QVERIFY(russianIndex_->load());
+    englishTranslations_ = std::make_unique<TranslationDatabase>(folder_.filePath(QStringLiteral("english.db")).toStdString());
+    QVERIFY(englishTranslations_->load());
+    englishIndex_ = std::make_unique<RussianSearchIndex>(folder_.filePath(QStringLiteral("ensearch.db")).toStdString());
+    QVERIFY(englishIndex_->load());
     QDir().mkpath(folder_.filePath(QStringLiteral("img")));
     for (const QString& file : QDir(app + QStringLiteral("img")).entryList(QDir::Files))
       QFile::copy(app + QStringLiteral("img/") + file, folder_.filePath(QStringLiteral("img/")) + file);
@@ -218,6 +228,85 @@ class QuorixWindowTest : public QObject {
              QStringLiteral("#f7f7f9"));
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('scrl_id').scrollTop")).toInt(), scrollTop, 5000);
     screenshot(QStringLiteral("10-russian-row-3"), window_.get());
+  }
+
+  void englishMeaningLeadsToItsVerbs() {
+    ProgramCore& core = *window_->core();
+    window_->runCommand(menuid::kEnglishInput);
+    QVERIFY(QTest::qWaitFor([&] { return !core.state().busy && core.list().rowCount() > 0; }, 10000));
+    settle();
+    QCOMPARE(core.list().entryCount(), englishIndex_->searchEntryCount());
+    screenshot(QStringLiteral("11-english-list"), window_.get());
+
+    // A meaning with at least two verbs well below the first screen of the list, found in the files.
+    // Typed in capitals it selects its own row: a meaning that began with it would stand after it.
+    std::string meaning;
+    std::uint32_t secondVerb = 0;
+    RussianSearchEntry entry;
+    for (std::uint32_t i = 100; i < englishIndex_->searchEntryCount() && meaning.empty(); ++i) {
+      if (!englishIndex_->entryAt(i * 48, entry) || entry.word().size() < 4) continue;
+      std::vector<std::uint32_t> verbs;
+      forEachRowOfGroup(*englishTranslations_, entry.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
+        if (!isHead) verbs.push_back(row.verbId);
+        return true;
+      });
+      if (verbs.size() < 2) continue;
+      meaning = std::string(entry.word());
+      secondVerb = verbs[1];
+    }
+    QVERIFY2(!meaning.empty(), "no English meaning with two verbs");
+    window_->verbInput()->setFocus();
+    QTest::keyClicks(window_->verbInput(), QString::fromStdString(meaning).toUpper());
+    settle();
+    const int row = core.list().selectedRow();
+    QVERIFY(row >= 0);
+    QCOMPARE(core.list().rowText(row), meaning);
+    QVERIFY(body().contains(QStringLiteral("<b><i>%1</i></b>").arg(QString::fromStdString(meaning))));
+    screenshot(QStringLiteral("12-english-meaning"), window_.get());
+
+    // Its second verb, clicked, is conjugated below and its row highlighted.
+    std::uint32_t table = 0;
+    forEachRecordOfVerb(*verbs_, secondVerb, [&](RecordOffset, const VerbRecord& record) {
+      table = record.tableNumber;
+      return false;
+    });
+    eval(QStringLiteral("document.getElementById('tab_1').dispatchEvent(new MouseEvent('mouseup', {bubbles: true}))"));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('tab_1').getAttribute('bgcolor')")).toString(),
+                              QStringLiteral("#ffd988"), 5000);
+    QCOMPARE(core.state().currentTable, table);
+    settle();
+    screenshot(QStringLiteral("13-english-row-1"), window_.get());
+  }
+
+  // The menus as an English reader meets them: the English items enabled, the other sides' grayed.
+  void englishMenus_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("subMenu");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("input language") << 0 << 0 << "14-menu-input-language";
+    QTest::newRow("search") << 1 << -1 << "15-menu-search";
+    QTest::newRow("help") << 3 << -1 << "16-menu-help";
+  }
+  void englishMenus() {
+    QFETCH(int, position);
+    QFETCH(int, subMenu);
+    QFETCH(QString, name);
+    QMenuBar* bar = window_->menuBar();
+    QMenu* menu = window_->menu().dropDown(position);
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    if (subMenu >= 0) {
+      QMenu* sub = window_->menu().optionsDropDown(subMenu);
+      menu->setActiveAction(sub->menuAction());
+      QTest::keyClick(menu, Qt::Key_Right);
+      QVERIFY(QTest::qWaitForWindowExposed(sub));
+    }
+    QVERIFY(window_->menu().action(177)->isEnabled());
+    QVERIFY(!window_->menu().action(172)->isEnabled() && !window_->menu().action(145)->isEnabled());
+    QVERIFY(window_->menu().action(menuid::kEnglishGuide)->isEnabled());
+    screenshot(name, window_->frameGeometry().adjusted(0, 0, 200, 0));
+    menu->close();
+    QTest::qWait(100);
   }
 };
 

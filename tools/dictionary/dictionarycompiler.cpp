@@ -4,6 +4,7 @@
 #include <map>
 
 #include "db/codepages.h"
+#include "db/meaningorder.h"
 #include "hebrewtext.h"
 
 namespace quorix::dictionary {
@@ -90,50 +91,82 @@ void addVerbRecords(const LexiconVerb& verb, const TableEntry& table, const Comp
   add(101, head, "-", russianText);
 }
 
-struct RussianUse {
+// One side of the dictionary's meanings (Russian or English): where a verb's glosses are, the word
+// a gloss is listed by and the row text of a verb, in the side's stored bytes, and the order of the
+// words in its search index.
+struct MeaningSide {
+  const char* language;  // names the side in problems
+  std::vector<std::string> LexiconVerb::*glosses;
+  std::string (*wordOf)(const std::string& gloss);
+  std::string (*rowTextOf)(const std::vector<std::string>& glosses);
+  bool (*less)(std::string_view, std::string_view);
+};
+
+// Russian words in code page 1251, in the order of their bytes.
+const MeaningSide kRussianSide{
+    "Russian", &LexiconVerb::russian, [](const std::string& gloss) { return russian(gloss); },
+    [](const std::vector<std::string>& glosses) { return russian(joined(glosses)); },
+    [](std::string_view a, std::string_view b) { return a < b; }};
+
+// English meanings: the gloss without its leading "to " ("to be able" is listed as "be able"), its
+// verb's glosses as they are, in meaningorder.h's order.
+const MeaningSide kEnglishSide{
+    "English", &LexiconVerb::english,
+    [](const std::string& gloss) { return gloss.starts_with("to ") ? gloss.substr(3) : gloss; },
+    [](const std::vector<std::string>& glosses) { return joined(glosses); }, meaningLess};
+
+struct MeaningUse {
   std::uint32_t verbId = 0;
   bool main = false;
-  std::string glosses;   // code page 1251
+  std::string glosses;   // the side's row text of the verb
   std::string headword;  // code page 1255
   bool hasInfinitive = false;
 };
 
-void addRussianSide(const std::vector<CompiledVerb>& verbs, CompiledDictionary& out) {
-  std::map<std::string, std::vector<RussianUse>> groups;  // keyed by the word in code page 1251
+struct WordOrder {
+  bool (*less)(std::string_view, std::string_view);
+  bool operator()(const std::string& a, const std::string& b) const { return less(a, b); }
+};
+
+void addMeaningSide(const std::vector<CompiledVerb>& verbs, const MeaningSide& side,
+                    std::vector<TranslationRecordSource>& translations, std::vector<SearchEntrySource>& searchEntries,
+                    std::vector<std::string>& problems) {
+  std::map<std::string, std::vector<MeaningUse>, WordOrder> groups(WordOrder{side.less});
   for (const CompiledVerb& compiled : verbs) {
     const LexiconVerb& verb = *compiled.verb;
+    const std::vector<std::string>& glosses = verb.*side.glosses;
     const ConjugatedForm* infinitive = compiled.conjugation.find(0);
-    for (std::size_t i = 0; i < verb.russian.size(); ++i) {
-      const std::string word = russian(verb.russian[i]);
+    for (std::size_t i = 0; i < glosses.size(); ++i) {
+      const std::string word = side.wordOf(glosses[i]);
       if (word.size() >= kSearchTextLimit) {
-        out.problems.push_back(verbName(verb) + ": Russian word '" + verb.russian[i] +
-                               "' is 40 bytes or longer and cannot be a search entry");
+        problems.push_back(verbName(verb) + ": " + side.language + " word '" + glosses[i] +
+                           "' is 40 bytes or longer and cannot be a search entry");
         continue;
       }
       auto& uses = groups[word];
-      const bool already = std::any_of(uses.begin(), uses.end(), [&](const RussianUse& u) { return u.verbId == verb.verbId; });
+      const bool already = std::any_of(uses.begin(), uses.end(), [&](const MeaningUse& u) { return u.verbId == verb.verbId; });
       if (already) continue;
-      uses.push_back({verb.verbId, i == 0, russian(joined(verb.russian)), hebrew(compiled.headword),
+      uses.push_back({verb.verbId, i == 0, side.rowTextOf(glosses), hebrew(compiled.headword),
                       infinitive && infinitive->exists});
     }
   }
   std::uint32_t group = 0;
   for (auto& [word, uses] : groups) {
     ++group;
-    std::stable_sort(uses.begin(), uses.end(), [](const RussianUse& a, const RussianUse& b) {
+    std::stable_sort(uses.begin(), uses.end(), [](const MeaningUse& a, const MeaningUse& b) {
       return a.main != b.main ? a.main : a.verbId < b.verbId;
     });
     if (uses.size() > 999) {
-      out.problems.push_back("Russian word with more than 999 verbs; the rest are left out");
+      problems.push_back(std::string(side.language) + " word with more than 999 verbs; the rest are left out");
       uses.resize(999);
     }
     const std::uint32_t head = group * 1000;
-    out.translations.push_back({head, 0, 0, word, ""});
+    translations.push_back({head, 0, 0, word, ""});
     for (std::size_t r = 0; r < uses.size(); ++r) {
-      out.translations.push_back({head + static_cast<std::uint32_t>(r) + 1, uses[r].verbId,
-                                  static_cast<std::uint16_t>(uses[r].main ? 1 : 0), uses[r].glosses, uses[r].headword});
+      translations.push_back({head + static_cast<std::uint32_t>(r) + 1, uses[r].verbId,
+                              static_cast<std::uint16_t>(uses[r].main ? 1 : 0), uses[r].glosses, uses[r].headword});
     }
-    out.searchEntries.push_back({head + 1, static_cast<std::uint16_t>(uses.front().hasInfinitive ? 0 : 4), 0, word});
+    searchEntries.push_back({head + 1, static_cast<std::uint16_t>(uses.front().hasInfinitive ? 0 : 4), 0, word});
   }
 }
 
@@ -197,28 +230,24 @@ CompiledDictionary compileDictionary(const DictionarySources& sources) {
     }
     out.verbs.push_back(std::move(compiled));
   }
-  addRussianSide(out.verbs, out);
+  addMeaningSide(out.verbs, kRussianSide, out.translations, out.searchEntries, out.problems);
+  addMeaningSide(out.verbs, kEnglishSide, out.englishTranslations, out.englishSearchEntries, out.problems);
   return out;
 }
 
 bool writeDictionary(const CompiledDictionary& dictionary, const std::string& folder, std::string& error) {
   std::vector<std::uint8_t> image;
-  if (!buildVerbDatabase(dictionary.verbRecords, dictionary.models, image, error) ||
-      !writeDatabaseImage(folder + "/hebrew.db", image, error)) {
-    error = "hebrew.db: " + error;
+  // `built` is the build of the image into `image`; the file is written only when it succeeded.
+  const auto write = [&](const std::string& name, bool built) {
+    if (built && writeDatabaseImage(folder + "/" + name, image, error)) return true;
+    error = name + ": " + error;
     return false;
-  }
-  if (!buildTranslationDatabase(dictionary.translations, image, error) ||
-      !writeDatabaseImage(folder + "/russian.db", image, error)) {
-    error = "russian.db: " + error;
-    return false;
-  }
-  if (!buildRussianSearchIndex(dictionary.searchEntries, image, error) ||
-      !writeDatabaseImage(folder + "/rusearch.db", image, error)) {
-    error = "rusearch.db: " + error;
-    return false;
-  }
-  return true;
+  };
+  return write("hebrew.db", buildVerbDatabase(dictionary.verbRecords, dictionary.models, image, error)) &&
+         write("russian.db", buildTranslationDatabase(dictionary.translations, image, error)) &&
+         write("rusearch.db", buildRussianSearchIndex(dictionary.searchEntries, image, error)) &&
+         write("english.db", buildTranslationDatabase(dictionary.englishTranslations, image, error)) &&
+         write("ensearch.db", buildRussianSearchIndex(dictionary.englishSearchEntries, image, error));
 }
 
 }  // namespace quorix::dictionary

@@ -1,5 +1,5 @@
 #pragma once
-// Turns the dictionary sources into the records of the three databases and writes them.
+// Turns the dictionary sources into the records of the five databases and writes them.
 //
 // A verb's records, in stored order: the cells of its conjugation by ascending form code (form 0
 // first, the alternatives 50 to 84 after the cells), the pattern record 98 (its table's pattern as
@@ -15,6 +15,11 @@
 // has the head g*1000 with the word and rows g*1000+1... with the verbs that it translates, the
 // verbs whose main translation it is first (marked), each group by ascending verbId; one search
 // entry per group with key g*1000+1.
+//
+// The English side is built the same way from the English glosses: one group per meaning, the gloss
+// without its leading "to " ("to be able" is the meaning "be able"), in the order of meaningorder.h;
+// its rows give the verb's English glosses beside the headword, the verbs whose first gloss it is
+// marked.
 //
 // Problems do not stop the compilation: a verb that cannot be conjugated (unknown table, a root that
 // does not fit a template) is left out, every other problem (an infinitive that differs from the
@@ -41,6 +46,8 @@ struct CompiledDictionary {
   ModelVerbs models;
   std::vector<TranslationRecordSource> translations;
   std::vector<SearchEntrySource> searchEntries;
+  std::vector<TranslationRecordSource> englishTranslations;
+  std::vector<SearchEntrySource> englishSearchEntries;
   std::vector<CompiledVerb> verbs;  // the verbs that were compiled, ascending verbId
   std::vector<std::string> problems;
 };
@@ -59,8 +66,8 @@ CompiledDictionary compileDictionary(const DictionarySources& sources);
 // description of the first offending byte.
 std::string pageMarkupIn(const std::string& bytes);
 
-// Writes hebrew.db, russian.db and rusearch.db into `folder`; false with `error` when the writer
-// refuses a record or a file cannot be written.
+// Writes hebrew.db, russian.db, rusearch.db, english.db and ensearch.db into `folder`; false with
+// `error` when the writer refuses a record or a file cannot be written.
 bool writeDictionary(const CompiledDictionary& dictionary, const std::string& folder, std::string& error);
 
 }  // namespace quorix::dictionary

@@ -1,5 +1,6 @@
-// quorix-dictc: compiles the dictionary sources of data/ into hebrew.db, russian.db and rusearch.db,
-// or shows one root conjugated in one table (for whoever edits the paradigms).
+// quorix-dictc: compiles the dictionary sources of data/ into hebrew.db, russian.db, rusearch.db,
+// english.db and ensearch.db, or shows one root conjugated in one table (for whoever edits the
+// paradigms).
 //
 //   quorix-dictc --data DIR --out DIR [--verbs FILE] [--strict]
 //   quorix-dictc --data DIR --show ROOT TABLE
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::cout << "quorix-dictc: " << dictionary.verbs.size() << " verbs, " << dictionary.verbRecords.size()
-            << " records, " << dictionary.searchEntries.size() << " Russian words";
+            << " records, " << dictionary.searchEntries.size() << " Russian words, "
+            << dictionary.englishSearchEntries.size() << " English meanings";
   if (!dictionary.problems.empty()) std::cout << ", " << dictionary.problems.size() << " problems";
   std::cout << "\n";
   return strict && !dictionary.problems.empty() ? 1 : 0;
