@@ -19,7 +19,8 @@ bool DatabaseSet::load(const std::string& folder, std::string& error) {
   const std::string prefix = folder.empty() ? std::string() : folder + "/";
   if (loadOne(prefix + "hebrew.db", verbs, error) && loadOne(prefix + "russian.db", translations, error) &&
       loadOne(prefix + "rusearch.db", russianIndex, error) &&
-      loadOne(prefix + "english.db", englishTranslations, error) && loadOne(prefix + "ensearch.db", englishIndex, error)) {
+      loadOne(prefix + "english.db", englishTranslations, error) &&
+      loadOne(prefix + "ensearch.db", englishIndex, error)) {
     return true;
   }
   englishIndex.reset();

@@ -166,7 +166,8 @@ bool synthesizeDatabases(std::uint32_t records, const std::string& folder, Synth
   // The English index is in the order typed search relies on, as the dictionary compiler writes it.
   std::vector<std::string> meanings(groupCount);
   for (std::string& meaning : meanings) meaning = make.englishMeaning();
-  std::sort(meanings.begin(), meanings.end(), [](const std::string& a, const std::string& b) { return meaningLess(a, b); });
+  std::sort(meanings.begin(), meanings.end(),
+            [](const std::string& a, const std::string& b) { return meaningLess(a, b); });
   std::vector<TranslationRecordSource> englishRecords;
   std::vector<SearchEntrySource> englishEntries;
   std::size_t nextMeaning = 0;

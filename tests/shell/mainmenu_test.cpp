@@ -116,7 +116,9 @@ class MainMenuTest : public QObject {
   void inputLanguageSwitchesTheEnabledItems() {
     QFETCH(int, input);
     menu_->applyMenuLanguage(uilanguage::kEnglish, static_cast<InputLanguage>(input), kOtherSystem);
-    for (int id : {145, 141, 147, 148, 149, 150, 59397, 152, 164}) QCOMPARE(enabled(id), input == inputlanguage::kHebrew);
+    for (int id : {145, 141, 147, 148, 149, 150, 59397, 152, 164}) {
+      QCOMPARE(enabled(id), input == inputlanguage::kHebrew);
+    }
     QCOMPARE(enabled(172), input == inputlanguage::kRussian);
     QCOMPARE(enabled(177), input == inputlanguage::kEnglish);
     QVERIFY(enabled(146));

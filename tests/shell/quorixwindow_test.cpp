@@ -80,7 +80,8 @@ class QuorixWindowTest : public QObject {
     QVERIFY(translations_->load());
     russianIndex_ = std::make_unique<RussianSearchIndex>(folder_.filePath(QStringLiteral("rusearch.db")).toStdString());
     QVERIFY(russianIndex_->load());
-    englishTranslations_ = std::make_unique<TranslationDatabase>(folder_.filePath(QStringLiteral("english.db")).toStdString());
+    englishTranslations_ =
+        std::make_unique<TranslationDatabase>(folder_.filePath(QStringLiteral("english.db")).toStdString());
     QVERIFY(englishTranslations_->load());
     englishIndex_ = std::make_unique<RussianSearchIndex>(folder_.filePath(QStringLiteral("ensearch.db")).toStdString());
     QVERIFY(englishIndex_->load());

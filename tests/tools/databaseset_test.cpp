@@ -16,7 +16,8 @@ class DatabaseFolder : public ::testing::Test {
     test::writeVerbDatabase(folder.file("hebrew.db"), test::recordsOf({{1, 10001, "r", {{0, "a"}}, {"t"}}}));
     test::writeTranslationDatabase(folder.file("russian.db"), {{1000, 0, 0, "w", ""}});
     test::writeRussianSearchIndex(folder.file("rusearch.db"), {{1001, 4, 0, "w"}});
-    test::writeTranslationDatabase(folder.file("english.db"), {{1000, 0, 0, "write", ""}, {1001, 1, 1, "to write", "a"}});
+    test::writeTranslationDatabase(folder.file("english.db"),
+                                   {{1000, 0, 0, "write", ""}, {1001, 1, 1, "to write", "a"}});
     test::writeRussianSearchIndex(folder.file("ensearch.db"), {{1001, 0, 0, "write"}});
   }
   test::TempFolder folder;

@@ -144,7 +144,8 @@ void addMeaningSide(const std::vector<CompiledVerb>& verbs, const MeaningSide& s
         continue;
       }
       auto& uses = groups[word];
-      const bool already = std::any_of(uses.begin(), uses.end(), [&](const MeaningUse& u) { return u.verbId == verb.verbId; });
+      const bool already =
+          std::any_of(uses.begin(), uses.end(), [&](const MeaningUse& u) { return u.verbId == verb.verbId; });
       if (already) continue;
       uses.push_back({verb.verbId, i == 0, side.rowTextOf(glosses), hebrew(compiled.headword),
                       infinitive && infinitive->exists});
