@@ -141,6 +141,21 @@ TEST_F(ShippedDictionary, VerbsOfOneRootShareTheRootKeyAndDifferentRootsDoNot) {
   EXPECT_EQ(shin, utf8ToCodePage("שמר", CodePage::Hebrew1255));
 }
 
+// The verbs of one root tell their binyans apart: no two of them share their English or their
+// Russian glosses, so that a reader who meets the root's other binyans on the page sees what each means.
+TEST_F(ShippedDictionary, VerbsOfOneRootHaveGlossesOfTheirOwn) {
+  std::map<std::string, std::uint32_t> seen;  // root identity + language + glosses -> verbId
+  for (const LexiconVerb& verb : sources_->lexicon().verbs()) {
+    for (const auto& [language, glosses] : {std::pair{"en", &verb.english}, std::pair{"ru", &verb.russian}}) {
+      std::string key = verb.root.identity() + "|" + language;
+      for (const std::string& gloss : *glosses) key += "|" + gloss;
+      const auto [it, fresh] = seen.emplace(key, verb.verbId);
+      EXPECT_TRUE(fresh) << "verbs " << it->second << " and " << verb.verbId << " of root " << verb.rootText
+                         << " have the same " << language << " glosses";
+    }
+  }
+}
+
 TEST_F(ShippedDictionary, NoShippedTextOpensASpanOnThePage) {
   for (const VerbRecordSource& r : compiled_->verbRecords) {
     if (r.formCode == 98) continue;  // the pattern's '0' and '=' are meant
