@@ -55,14 +55,25 @@ std::string ankiFieldText(std::string_view text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
       case '\t':
       case '\n':
-      case '\r': out += ' '; break;
-      default: out += c;
+      case '\r':
+        out += ' ';
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -98,9 +109,13 @@ AnkiDeck ankiDeck(const VerbDatabase& db, std::span<const std::uint32_t> verbIds
   deck.text =
       "#separator:tab\n"
       "#html:true\n"
-      "#deck:" + ankiFieldText(deckName) + "\n"
+      "#deck:" +
+      ankiFieldText(deckName) +
+      "\n"
       "#guid column:1\n"
-      "#tags column:" + std::to_string(std::size(kFields) + 2) + "\n"
+      "#tags column:" +
+      std::to_string(std::size(kFields) + 2) +
+      "\n"
       "#columns:Id";
   for (const AnkiField& field : kFields) deck.text += "\t" + std::string(field.name);
   deck.text += "\tTags\n";

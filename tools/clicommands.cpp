@@ -8,8 +8,8 @@ namespace {
 
 // In the order the overview lists them: looking up first, then the tools around the databases.
 const CliCommand* const kCommands[] = {
-    &kInfoCommand, &kListCommand, &kFindCommand, &kPageCommand, &kConjugateCommand,
-    &kExportAnkiCommand, &kDumpVerbCommand, &kSynthesizeCommand,
+    &kInfoCommand,      &kListCommand,       &kFindCommand,     &kPageCommand,
+    &kConjugateCommand, &kExportAnkiCommand, &kDumpVerbCommand, &kSynthesizeCommand,
 };
 
 }  // namespace

@@ -26,26 +26,29 @@ std::optional<FormFilter> findFormFilter(std::string_view nameOrNumber) {
 }
 
 const SideName* findSide(std::string_view name) {
-  const auto found = std::find_if(std::begin(kSides), std::end(kSides), [name](const SideName& s) { return s.name == name; });
+  const auto found =
+      std::find_if(std::begin(kSides), std::end(kSides), [name](const SideName& s) { return s.name == name; });
   return found == std::end(kSides) ? nullptr : found;
 }
 
 const SideName& sideOf(InputLanguage language) {
-  const auto found =
-      std::find_if(std::begin(kSides), std::end(kSides), [language](const SideName& s) { return s.language == language; });
+  const auto found = std::find_if(std::begin(kSides), std::end(kSides),
+                                  [language](const SideName& s) { return s.language == language; });
   return found == std::end(kSides) ? kSides[0] : *found;
 }
 
 std::string_view binyanLatinName(std::uint32_t binyan) {
-  return binyan >= kFirstBinyan && binyan <= kLastBinyan ? kBinyanLatinNames[binyan - kFirstBinyan] : std::string_view();
+  return binyan >= kFirstBinyan && binyan <= kLastBinyan ? kBinyanLatinNames[binyan - kFirstBinyan]
+                                                         : std::string_view();
 }
 
 std::string listModeTable() {
   std::string table;
   for (const ListModeName& mode : kListModes) {
     char line[160];
-    std::snprintf(line, sizeof line, "  %3u %-20.*s %.*s", static_cast<unsigned>(mode.mode), static_cast<int>(mode.name.size()),
-                  mode.name.data(), static_cast<int>(mode.lists.size()), mode.lists.data());
+    std::snprintf(line, sizeof line, "  %3u %-20.*s %.*s", static_cast<unsigned>(mode.mode),
+                  static_cast<int>(mode.name.size()), mode.name.data(), static_cast<int>(mode.lists.size()),
+                  mode.lists.data());
     table += line;
     if (mode.usesBinyan) table += " (--binyan)";
     if (mode.usesTable) table += " (--table)";

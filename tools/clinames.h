@@ -19,7 +19,7 @@ namespace quorix {
 struct SideName {
   std::string_view name;  // as --side takes it
   InputLanguage language;
-  CodePage codePage;      // of the words of its lists
+  CodePage codePage;  // of the words of its lists
   std::string_view title;
 };
 inline constexpr SideName kSides[] = {
@@ -38,17 +38,25 @@ struct ListModeName {
   bool usesFilter;  // formFilter
 };
 inline constexpr ListModeName kListModes[] = {
-    {listmode::kAllForms, "all-forms", "every form of every verb, alphabetical", inputlanguage::kHebrew, false, false, false},
+    {listmode::kAllForms, "all-forms", "every form of every verb, alphabetical", inputlanguage::kHebrew, false, false,
+     false},
     {listmode::kRoots, "roots", "the roots, alphabetical", inputlanguage::kHebrew, false, false, false},
-    {listmode::kPresent, "present", "the present forms (masculine singular), alphabetical", inputlanguage::kHebrew, false, false, false},
+    {listmode::kPresent, "present", "the present forms (masculine singular), alphabetical", inputlanguage::kHebrew,
+     false, false, false},
     {listmode::kPast, "past", "the past forms (he), alphabetical", inputlanguage::kHebrew, false, false, false},
-    {listmode::kInfinitives, "infinitives", "the infinitives, alphabetical", inputlanguage::kHebrew, false, false, false},
-    {listmode::kTablesOfBinyan, "tables-of-binyan", "the model verb of each table of one binyan", inputlanguage::kHebrew, true, false, true},
-    {listmode::kTablesByNumber, "tables-by-number", "the model verb of each table, by table number", inputlanguage::kHebrew, false, false, true},
-    {listmode::kVerbsOfBinyan, "verbs-of-binyan", "the verbs of one binyan, alphabetical", inputlanguage::kHebrew, true, false, true},
-    {listmode::kVerbsOfTable, "verbs-of-table", "the verbs of one conjugation table, alphabetical", inputlanguage::kHebrew, false, true, true},
+    {listmode::kInfinitives, "infinitives", "the infinitives, alphabetical", inputlanguage::kHebrew, false, false,
+     false},
+    {listmode::kTablesOfBinyan, "tables-of-binyan", "the model verb of each table of one binyan",
+     inputlanguage::kHebrew, true, false, true},
+    {listmode::kTablesByNumber, "tables-by-number", "the model verb of each table, by table number",
+     inputlanguage::kHebrew, false, false, true},
+    {listmode::kVerbsOfBinyan, "verbs-of-binyan", "the verbs of one binyan, alphabetical", inputlanguage::kHebrew, true,
+     false, true},
+    {listmode::kVerbsOfTable, "verbs-of-table", "the verbs of one conjugation table, alphabetical",
+     inputlanguage::kHebrew, false, true, true},
     {listmode::kRussianAll, "russian", "every Russian word", inputlanguage::kRussian, false, false, false},
-    {listmode::kRussianInfinitives, "russian-infinitives", "the Russian infinitives", inputlanguage::kRussian, false, false, false},
+    {listmode::kRussianInfinitives, "russian-infinitives", "the Russian infinitives", inputlanguage::kRussian, false,
+     false, false},
 };
 
 struct FormFilterName {
@@ -56,15 +64,13 @@ struct FormFilterName {
   std::string_view name;
 };
 inline constexpr FormFilterName kFormFilters[] = {
-    {formfilter::kAll, "all"},
-    {formfilter::kRoot, "root"},
-    {formfilter::kInfinitive, "infinitive"},
-    {formfilter::kPresent, "present"},
-    {formfilter::kPast, "past"},
+    {formfilter::kAll, "all"},         {formfilter::kRoot, "root"}, {formfilter::kInfinitive, "infinitive"},
+    {formfilter::kPresent, "present"}, {formfilter::kPast, "past"},
 };
 
 // Binyan 1 to 7 in Latin letters, as a reader of English grammars knows them.
-inline constexpr std::string_view kBinyanLatinNames[] = {"pa'al", "nif'al", "pi'el", "pu'al", "hif'il", "huf'al", "hitpa'el"};
+inline constexpr std::string_view kBinyanLatinNames[] = {"pa'al",  "nif'al", "pi'el",   "pu'al",
+                                                         "hif'il", "huf'al", "hitpa'el"};
 inline constexpr std::uint32_t kFirstBinyan = 1;
 inline constexpr std::uint32_t kLastBinyan = 7;
 

@@ -27,7 +27,9 @@ bool parseNumber(std::string_view text, std::uint32_t max, std::uint32_t& value)
 
 bool CommandLine::parse(int argc, const char* const* argv, std::initializer_list<std::string_view> flags,
                         std::string& error) {
-  const auto isFlag = [&flags](std::string_view name) { return std::find(flags.begin(), flags.end(), name) != flags.end(); };
+  const auto isFlag = [&flags](std::string_view name) {
+    return std::find(flags.begin(), flags.end(), name) != flags.end();
+  };
   bool onlyPositionals = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];

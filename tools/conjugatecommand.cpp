@@ -81,25 +81,28 @@ void printVerb(std::ostream& out, const VerbForms& verb) {
       if (base == nullptr && alternative == nullptr) continue;
       out << "  " << std::left << std::setw(20) << p.label;
       if (base != nullptr) out << hebrewText(base->formText);
-      if (alternative != nullptr) out << (base != nullptr ? "  (also " : "(") << hebrewText(alternative->formText) << ")";
+      if (alternative != nullptr) {
+        out << (base != nullptr ? "  (also " : "(") << hebrewText(alternative->formText) << ")";
+      }
       out << '\n';
     }
   }
   // Forms that have no cell of their own on the page (7 and 18) still belong to the conjugation.
   for (const std::uint16_t code : {std::uint16_t{7}, std::uint16_t{18}}) {
-    if (const VerbRecord* extra = verb.form(code)) out << "form " << code << ": " << hebrewText(extra->formText) << '\n';
+    if (const VerbRecord* extra = verb.form(code)) {
+      out << "form " << code << ": " << hebrewText(extra->formText) << '\n';
+    }
   }
   out << "translations:\n";
   for (const VerbRecord& t : verb.translations) {
-    out << "  " << hebrewText(t.formText) << "  -  " << codePageToUtf8(t.translationText, CodePage::Russian1251) << '\n';
+    out << "  " << hebrewText(t.formText) << "  -  " << codePageToUtf8(t.translationText, CodePage::Russian1251)
+        << '\n';
   }
 }
 
 bool isCyrillic(std::u16string_view text) {
   return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x0400 && c <= 0x04FF; });
 }
-
-}  // namespace
 
 int runConjugate(const CommandLine& line, std::ostream& out) {
   std::string error;
@@ -125,6 +128,8 @@ int runConjugate(const CommandLine& line, std::ostream& out) {
   }
   return 0;
 }
+
+}  // namespace
 
 const CliCommand kConjugateCommand{
     "conjugate", "WORD [--db-dir DIR]", "The whole conjugation of the verbs that have the form WORD",

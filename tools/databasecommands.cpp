@@ -28,8 +28,6 @@ std::string readableListText(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
 int runInfo(const CommandLine& line, std::ostream& out) {
   std::string error;
   if (!line.onlyOptions({"db-dir"}, error)) return usageError("info", error);
@@ -52,15 +50,15 @@ int runInfo(const CommandLine& line, std::ostream& out) {
     if (i == 0 || group != dbs.translations->keyIndexEntry(i - 1).russianKey / 1000) ++groupCount;
   }
   out << "records: " << verbs.recordCount() << "\nverbs: " << verbCount << "\ntables: " << tableCount
-            << "\nrussian groups: " << groupCount << "\nsearch entries: " << dbs.russianIndex->searchEntryCount()
-            << '\n';
+      << "\nrussian groups: " << groupCount << "\nsearch entries: " << dbs.russianIndex->searchEntryCount() << '\n';
   return 0;
 }
 
 int runSynthesize(const CommandLine& line, std::ostream& out) {
   std::string error;
   std::uint32_t records = 0;
-  if (!line.onlyOptions({"records", "out"}, error) || !line.numberOption("records", 210000, 0, 4000000, records, error)) {
+  if (!line.onlyOptions({"records", "out"}, error) ||
+      !line.numberOption("records", 210000, 0, 4000000, records, error)) {
     return usageError("synthesize", error);
   }
   if (!line.positionals().empty()) return usageError("synthesize", "synthesize takes no arguments");
@@ -72,7 +70,7 @@ int runSynthesize(const CommandLine& line, std::ostream& out) {
   SynthesisCounts counts;
   if (!synthesizeDatabases(records, *folder, counts, error)) return failWith(error);
   out << "wrote " << counts.records << " records of " << counts.verbs << " verbs, " << counts.russianRecords
-            << " translation records and " << counts.searchEntries << " search entries to " << *folder << '\n';
+      << " translation records and " << counts.searchEntries << " search entries to " << *folder << '\n';
   return 0;
 }
 
@@ -89,9 +87,8 @@ int runDumpVerb(const CommandLine& line, std::ostream& out) {
   std::uint32_t shown = 0;
   out << "form\ttable\tform text\tlist text\ttranslation\n";
   forEachRecordOfVerb(*dbs.verbs, verbId, [&](RecordOffset, const VerbRecord& r) {
-    out << r.formCode << '\t' << r.tableNumber << '\t' << codePageToUtf8(r.formText, CodePage::Hebrew1255)
-              << '\t' << readableListText(r.listText) << '\t'
-              << codePageToUtf8(r.translationText, CodePage::Russian1251) << '\n';
+    out << r.formCode << '\t' << r.tableNumber << '\t' << codePageToUtf8(r.formText, CodePage::Hebrew1255) << '\t'
+        << readableListText(r.listText) << '\t' << codePageToUtf8(r.translationText, CodePage::Russian1251) << '\n';
     ++shown;
     return true;
   });
@@ -99,8 +96,11 @@ int runDumpVerb(const CommandLine& line, std::ostream& out) {
   return 0;
 }
 
+}  // namespace
+
 const CliCommand kInfoCommand{
-    "info", "[--db-dir DIR]", "Counts of the records, verbs, tables, Russian groups and search entries of the databases",
+    "info", "[--db-dir DIR]",
+    "Counts of the records, verbs, tables, Russian groups and search entries of the databases",
     [] {
       return std::string(
           "\nPrints five lines, \"records: N\", \"verbs: N\", \"tables: N\", \"russian groups: N\" and\n"

@@ -12,7 +12,8 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
 
 std::string lowerCase(std::string_view text) {
   std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return lower;
 }
 
@@ -34,7 +35,9 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
-bool isVoid(std::string_view tag) { return tag == "img" || tag == "br" || tag == "meta" || tag == "hr" || tag == "input"; }
+bool isVoid(std::string_view tag) {
+  return tag == "img" || tag == "br" || tag == "meta" || tag == "hr" || tag == "input";
+}
 bool isCell(std::string_view tag) { return tag == "td" || tag == "th"; }
 
 // Builds the tree from the tags and texts in page order, with the ending rules of the header.
@@ -118,8 +121,8 @@ bool HtmlNode::contains(std::string_view tagName) const {
 }
 
 std::string decodeCharacterReferences(std::string_view text) {
-  static constexpr std::pair<std::string_view, char32_t> kNamed[] = {
-      {"nbsp", 0xA0}, {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+  static constexpr std::pair<std::string_view, char32_t> kNamed[] = {{"nbsp", 0xA0}, {"amp", '&'},  {"lt", '<'},
+                                                                     {"gt", '>'},    {"quot", '"'}, {"apos", '\''}};
   std::string out;
   out.reserve(text.size());
   std::size_t i = 0;

@@ -15,8 +15,8 @@
 namespace quorix {
 
 struct HtmlNode {
-  std::string tag;   // lower case; empty for a text node
-  std::string text;  // a text node's text, UTF-8
+  std::string tag;                                              // lower case; empty for a text node
+  std::string text;                                             // a text node's text, UTF-8
   std::vector<std::pair<std::string, std::string>> attributes;  // in page order, names lower case
   std::vector<HtmlNode> children;
 

@@ -4,7 +4,9 @@ namespace quorix {
 
 namespace {
 
-std::string modeTitle(const ListModeName& mode) { return std::string(mode.name) + " (" + std::to_string(mode.mode) + ")"; }
+std::string modeTitle(const ListModeName& mode) {
+  return std::string(mode.name) + " (" + std::to_string(mode.mode) + ")";
+}
 
 }  // namespace
 

@@ -21,9 +21,6 @@ struct ListArguments {
   std::uint32_t table = 0;
   FormFilter filter = formfilter::kAll;
 
-  // The options every command that takes a list accepts besides its own.
-  static constexpr std::string_view kOptions[] = {"binyan", "table", "filter"};
-
   // MODE from `modeText`, the rest from the options. False with `error` (a wrong call).
   bool read(const CommandLine& line, std::string_view modeText, std::string& error);
   // The table must be one of `db`. False with `error` (a wrong call).

@@ -17,12 +17,14 @@ constexpr std::string_view kFindOptions[] = {"db-dir", "mode", "binyan", "table"
 
 std::string listOptionsHelp() {
   return "  --binyan B     the binyan of tables-of-binyan and verbs-of-binyan, by number:\n"
-         "                 " + binyanList() +
+         "                 " +
+         binyanList() +
          "\n"
          "  --table T      the table of verbs-of-table: the binyan times 10000 plus the table's number\n"
          "                 within it (10001 is the first table of pa'al)\n"
          "  --filter F     the forms that modes 5 to 8 list, by name or number (all by default):\n"
-         "                 " + formFilterList() +
+         "                 " +
+         formFilterList() +
          "\n"
          "  --db-dir DIR   the folder of the databases (default: the folder of quorix-cli)\n";
 }

@@ -18,7 +18,8 @@ struct UiName {
   std::string_view name;
   UiLanguage language;
 };
-constexpr UiName kUiLanguages[] = {{"en", uilanguage::kEnglish}, {"ru", uilanguage::kRussian}, {"he", uilanguage::kHebrew}};
+constexpr UiName kUiLanguages[] = {
+    {"en", uilanguage::kEnglish}, {"ru", uilanguage::kRussian}, {"he", uilanguage::kHebrew}};
 constexpr std::string_view kFonts[] = {"ar", "tm", "dv", "mr"};
 constexpr std::string_view kPageOptions[] = {"db-dir", "side", "ui", "font", "search-mode", "text"};
 
@@ -56,19 +57,23 @@ int runPage(const CommandLine& line, std::ostream& out) {
   const std::string sideName = line.option("side").value_or(std::string(kSides[0].name));
   const SideName* side = findSide(sideName);
   if (side == nullptr) {
-    return usageError("page", choices<SideName>("side", kSides, [](const SideName& s) { return s.name; }, sideName));
+    return usageError("page", choices<SideName>(
+                                  "side", kSides, [](const SideName& s) { return s.name; }, sideName));
   }
   UiLanguage ui = uilanguage::kEnglish;
   if (const std::optional<std::string> name = line.option("ui")) {
-    const auto found = std::find_if(std::begin(kUiLanguages), std::end(kUiLanguages), [&](const UiName& u) { return u.name == *name; });
+    const auto found = std::find_if(std::begin(kUiLanguages), std::end(kUiLanguages),
+                                    [&](const UiName& u) { return u.name == *name; });
     if (found == std::end(kUiLanguages)) {
-      return usageError("page", choices<UiName>("ui", kUiLanguages, [](const UiName& u) { return u.name; }, *name));
+      return usageError("page", choices<UiName>(
+                                    "ui", kUiLanguages, [](const UiName& u) { return u.name; }, *name));
     }
     ui = found->language;
   }
   const std::string font = line.option("font").value_or("ar");
   if (std::find(std::begin(kFonts), std::end(kFonts), font) == std::end(kFonts)) {
-    return usageError("page", choices<std::string_view>("font", kFonts, [](std::string_view f) { return f; }, font));
+    return usageError("page", choices<std::string_view>(
+                                  "font", kFonts, [](std::string_view f) { return f; }, font));
   }
   std::uint32_t searchMode = 0;
   if (!line.numberOption("search-mode", 0, 0, listmode::kLast, searchMode, error)) return usageError("page", error);

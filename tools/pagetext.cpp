@@ -21,7 +21,8 @@ constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 bool isHighlight(const std::string* colour) {
   if (colour == nullptr) return false;
   std::string value = *colour;
-  std::transform(value.begin(), value.end(), value.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(value.begin(), value.end(), value.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return value == "#ffd988" || value == "#e6e5e9";
 }
 
@@ -109,7 +110,8 @@ class PageTextWriter {
   }
 
  private:
-  static std::vector<const HtmlNode*> childrenTagged(const HtmlNode& node, std::initializer_list<std::string_view> tags) {
+  static std::vector<const HtmlNode*> childrenTagged(const HtmlNode& node,
+                                                     std::initializer_list<std::string_view> tags) {
     std::vector<const HtmlNode*> found;
     for (const HtmlNode& child : node.children) {
       if (std::find(tags.begin(), tags.end(), child.tag) != tags.end()) found.push_back(&child);
@@ -154,7 +156,8 @@ class PageTextWriter {
   }
 
   std::string cellText(const HtmlNode& cell) {
-    std::string text = collapseBlanks(replaceAllOf(replaceAllOf(inlineText(cell), kNoBreakSpace, " "), kPlaceholder, kCircle));
+    std::string text =
+        collapseBlanks(replaceAllOf(replaceAllOf(inlineText(cell), kNoBreakSpace, " "), kPlaceholder, kCircle));
     if (isHighlight(cell.attribute("bgcolor")) && !text.empty()) {
       marked_ = true;
       text = "*" + text + "*";

@@ -12,8 +12,9 @@ namespace {
 constexpr Person kPresent[] = {{21, "m. sg."}, {22, "f. sg."}, {23, "m. pl."}, {24, "f. pl."}};
 constexpr Person kPast[] = {{1, "I"},   {2, "you (m. sg.)"}, {3, "you (f. sg.)"}, {4, "he"},
                             {5, "she"}, {6, "we"},           {8, "you (pl.)"},    {9, "they"}};
-constexpr Person kFuture[] = {{11, "I"},  {12, "you (m. sg.)"}, {13, "you (f. sg.)"}, {14, "he"},  {15, "she"},
-                              {16, "we"}, {17, "you (pl.)"},    {19, "they"},        {20, "you/they (f. pl.)"}};
+constexpr Person kFuture[] = {{11, "I"},         {12, "you (m. sg.)"}, {13, "you (f. sg.)"},
+                              {14, "he"},        {15, "she"},          {16, "we"},
+                              {17, "you (pl.)"}, {19, "they"},         {20, "you/they (f. pl.)"}};
 constexpr Person kImperative[] = {{31, "you (m. sg.)"}, {32, "you (f. sg.)"}, {33, "you (pl.)"}, {34, "you (f. pl.)"}};
 constexpr Tense kTenses[] = {{"present", kPresent}, {"past", kPast}, {"future", kFuture}, {"imperative", kImperative}};
 

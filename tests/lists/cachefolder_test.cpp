@@ -27,7 +27,8 @@ TEST(UserCacheHome, FollowsTheXdgRule) {
       {nullptr, nullptr, ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(userCacheHome(c.xdg, c.home), c.expected) << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
+    EXPECT_EQ(userCacheHome(c.xdg, c.home), c.expected)
+        << (c.xdg ? c.xdg : "(unset)") << " " << (c.home ? c.home : "(unset)");
   }
 }
 
@@ -104,7 +105,8 @@ TEST_F(CacheFolderChoice, AnInstalledCopyKeepsThemPerUserAndPerDatabaseVersion) 
 
   unsetenv("XDG_CACHE_HOME");
   setenv("HOME", userCache.path().c_str(), 1);
-  EXPECT_EQ(queryCacheFolder(program.path()), userCache.path() + "/.cache/quorix/query cache/" + databaseStamp(program.path()));
+  EXPECT_EQ(queryCacheFolder(program.path()),
+            userCache.path() + "/.cache/quorix/query cache/" + databaseStamp(program.path()));
 
   // Without a cache folder of the user the lists stay beside the program; if that folder cannot
   // be written, every fill scans, as with any cache folder that cannot be made.

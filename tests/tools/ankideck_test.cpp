@@ -1,8 +1,8 @@
 #include "ankideck.h"
 
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "databaseset.h"
 #include "support/fixturedatabases.h"
@@ -25,11 +25,17 @@ class AnkiDeckOfFixture : public ::testing::Test {
   void SetUp() override {
     // A pa'al verb with an infinitive and two glosses, a pu'al verb without infinitive whose
     // English gloss carries characters that HTML and Anki's columns must not see raw.
-    test::FixtureVerb write{1, 10001, "\xEB-\xFA-\xE1",
-                            {{0, "\xEC\xEB\xFA\xE5\xE1"}, {1, "\xEB\xFA\xE1\xFA\xE9"}, {4, "\xEB\xFA\xE1"},
-                             {51, "\xEB\xFA\xE1\xFA\xE9\xE9"}, {21, "\xEB\xE5\xFA\xE1"}},
+    test::FixtureVerb write{1,
+                            10001,
+                            "\xEB-\xFA-\xE1",
+                            {{0, "\xEC\xEB\xFA\xE5\xE1"},
+                             {1, "\xEB\xFA\xE1\xFA\xE9"},
+                             {4, "\xEB\xFA\xE1"},
+                             {51, "\xEB\xFA\xE1\xFA\xE9\xE9"},
+                             {21, "\xEB\xE5\xFA\xE1"}},
                             {"to write", "\xEF\xE8\xF1\xE0\xF2\xFC"}};
-    test::FixtureVerb pual{2, 40001, "\xF1-\xE3-\xF8", {{0, "-"}, {4, "\xF1\xE5\xE3\xF8"}}, {"to be \"<arranged>\" &\tset"}};
+    test::FixtureVerb pual{
+        2, 40001, "\xF1-\xE3-\xF8", {{0, "-"}, {4, "\xF1\xE5\xE3\xF8"}}, {"to be \"<arranged>\" &\tset"}};
     test::writeVerbDatabase(folder.file("hebrew.db"), test::recordsOf({write, pual}));
     test::writeTranslationDatabase(folder.file("russian.db"), {});
     test::writeRussianSearchIndex(folder.file("rusearch.db"), {});
@@ -77,7 +83,8 @@ TEST_F(AnkiDeckOfFixture, FieldsOfANote) {
   EXPECT_EQ(fields[6], "10001");
   const std::string& grid = fields[7];
   EXPECT_TRUE(grid.starts_with("<table class=quorix-conjugation><tr><th colspan=2>present</th></tr>")) << grid;
-  EXPECT_NE(grid.find("<tr><td>m. sg.</td><td dir=rtl>\xD7\x9B\xD7\x95\xD7\xAA\xD7\x91</td></tr>"), std::string::npos) << grid;
+  EXPECT_NE(grid.find("<tr><td>m. sg.</td><td dir=rtl>\xD7\x9B\xD7\x95\xD7\xAA\xD7\x91</td></tr>"), std::string::npos)
+      << grid;
   // The past "I" with its alternative; persons without a form get no row.
   EXPECT_NE(grid.find("<tr><td>I</td><td dir=rtl>\xD7\x9B\xD7\xAA\xD7\x91\xD7\xAA\xD7\x99 (also "
                       "\xD7\x9B\xD7\xAA\xD7\x91\xD7\xAA\xD7\x99\xD7\x99)</td></tr>"),

@@ -1,8 +1,8 @@
 #include "clinames.h"
 
-#include <set>
-
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace quorix {
 namespace {
@@ -54,10 +54,18 @@ TEST(FormFilterNames, ByNameOrNumber) {
   const struct {
     const char* text;
     std::optional<FormFilter> filter;
-  } cases[] = {{"all", formfilter::kAll},   {"11", formfilter::kAll},        {"root", formfilter::kRoot},
-               {"99", formfilter::kRoot},   {"infinitive", formfilter::kInfinitive}, {"0", formfilter::kInfinitive},
-               {"present", formfilter::kPresent}, {"21", formfilter::kPresent}, {"past", formfilter::kPast},
-               {"4", formfilter::kPast},    {"7", std::nullopt},             {"roots", std::nullopt},
+  } cases[] = {{"all", formfilter::kAll},
+               {"11", formfilter::kAll},
+               {"root", formfilter::kRoot},
+               {"99", formfilter::kRoot},
+               {"infinitive", formfilter::kInfinitive},
+               {"0", formfilter::kInfinitive},
+               {"present", formfilter::kPresent},
+               {"21", formfilter::kPresent},
+               {"past", formfilter::kPast},
+               {"4", formfilter::kPast},
+               {"7", std::nullopt},
+               {"roots", std::nullopt},
                {"", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(findFormFilter(c.text), c.filter) << c.text;
   for (const FormFilterName& filter : kFormFilters) EXPECT_TRUE(isKnownFormFilter(filter.filter)) << filter.name;

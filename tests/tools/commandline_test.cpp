@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorix {
 namespace {
 
@@ -11,10 +13,17 @@ TEST(ParseNumber, WholeNumbersInRangeOnly) {
     std::uint32_t max;
     bool ok;
     std::uint32_t value;
-  } cases[] = {{"0", 10, true, 0},        {"10", 10, true, 10},   {"11", 10, false, 0},
-               {"-1", 10, false, 0},      {"+1", 10, false, 0},   {" 1", 10, false, 0},
-               {"1 ", 10, false, 0},      {"1x", 10, false, 0},   {"", 10, false, 0},
-               {"4294967295", 0xFFFFFFFFu, true, 0xFFFFFFFFu},    {"4294967296", 0xFFFFFFFFu, false, 0},
+  } cases[] = {{"0", 10, true, 0},
+               {"10", 10, true, 10},
+               {"11", 10, false, 0},
+               {"-1", 10, false, 0},
+               {"+1", 10, false, 0},
+               {" 1", 10, false, 0},
+               {"1 ", 10, false, 0},
+               {"1x", 10, false, 0},
+               {"", 10, false, 0},
+               {"4294967295", 0xFFFFFFFFu, true, 0xFFFFFFFFu},
+               {"4294967296", 0xFFFFFFFFu, false, 0},
                {"99999999999999999999999", 0xFFFFFFFFu, false, 0}};
   for (const auto& c : cases) {
     std::uint32_t value = 0;

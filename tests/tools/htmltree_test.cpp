@@ -1,8 +1,8 @@
 #include "htmltree.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quorix {
 namespace {
@@ -73,7 +73,8 @@ TEST(HtmlTree, AttributesQuotedUnquotedAndBare) {
 }
 
 TEST(HtmlTree, SkipsScriptsStylesAndComments) {
-  const HtmlNode root = parseHtml("<html> <style> td { x: '<b>'; } </style><script>if (a < b) {}</script><!-- <p>no --><b>yes</b>");
+  const HtmlNode root =
+      parseHtml("<html> <style> td { x: '<b>'; } </style><script>if (a < b) {}</script><!-- <p>no --><b>yes</b>");
   std::string text;
   std::function<void(const HtmlNode&)> collect = [&](const HtmlNode& n) {
     text += n.text;
@@ -93,7 +94,9 @@ TEST(CharacterReferences, DecodesWhatThePagesWriteAndKeepsTheRest) {
       {"&#1500;&#1499;", "\xD7\x9C\xD7\x9B"},
       {"&#x5D0;", "\xD7\x90"},
       {"&#143;", "\xC2\x8F"},
-      {"a&nbsp;b", "a\xC2\xA0" "b"},
+      {"a&nbsp;b",
+       "a\xC2\xA0"
+       "b"},
       {"&lt;&gt;&quot;&apos;&amp;", "<>\"'&"},
       {"&amp;lt;", "&lt;"},  // decoded once
       {"&bogus; & &#; &#0; &#55296; &#99999999;", "&bogus; & &#; &#0; &#55296; &#99999999;"},

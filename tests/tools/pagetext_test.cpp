@@ -1,8 +1,8 @@
 #include "pagetext.h"
 
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "coresession.h"
 #include "db/recordwalks.h"
@@ -30,8 +30,10 @@ TEST(DisplayWidth, PointsAndMarksTakeNoColumn) {
   EXPECT_EQ(displayWidth("abc"), 3u);
   EXPECT_EQ(displayWidth("\xD7\x9B\xD7\xAA\xD7\x91"), 3u);                          // כתב
   EXPECT_EQ(displayWidth("\xD7\x9B\xD6\xBC\xD6\xB8\xD7\xAA\xD6\xB7\xD7\x91"), 3u);  // כָּתַב
-  EXPECT_EQ(displayWidth("\xE2\x80\x8F" "a"), 1u);                                  // a right-to-left mark
-  EXPECT_EQ(displayWidth("\xD0\xBF\xD0\xB8"), 2u);                                  // пи
+  EXPECT_EQ(displayWidth("\xE2\x80\x8F"
+                         "a"),
+            1u);                                    // a right-to-left mark
+  EXPECT_EQ(displayWidth("\xD0\xBF\xD0\xB8"), 2u);  // пи
 }
 
 // Grids are aligned by what the terminal shows: a pointed word is as wide as its letters.
@@ -50,8 +52,12 @@ class VerbPageText : public ::testing::Test {
  protected:
   void SetUp() override {
     // כתב in table 10001: infinitive לכתוב, past "I" כתבתי with an alternative, past "he" כתב.
-    test::FixtureVerb verb{1, 10001, "\xEB-\xFA-\xE1",
-                           {{0, "\xEC\xEB\xFA\xE5\xE1"}, {1, "\xEB\xFA\xE1\xFA\xE9"}, {4, "\xEB\xFA\xE1"},
+    test::FixtureVerb verb{1,
+                           10001,
+                           "\xEB-\xFA-\xE1",
+                           {{0, "\xEC\xEB\xFA\xE5\xE1"},
+                            {1, "\xEB\xFA\xE1\xFA\xE9"},
+                            {4, "\xEB\xFA\xE1"},
                             {51, "\xEB\xFA\xE1\xFA\xE9\xE9"}},
                            {"to write", "\xEF\xE8\xF1\xE0\xF2\xFC"}};
     test::FixtureVerb sameRoot{2, 20001, "\xEB-\xFA-\xE1", {{0, "\xEC\xE4\xE9\xEB\xFA\xE1"}}, {"to be written"}};
@@ -88,13 +94,15 @@ TEST_F(VerbPageText, ShowsTheSectionsOfThePage) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected << "\n" << text;
   }
   // The verb's own binyan is shaded and links to itself; the other binyan of the root is a link.
-  EXPECT_NE(text.find("*   [\xD7\xA4\xD7\xA2\xD7\x9C]"), std::string::npos) << text;  // [פעל]
+  EXPECT_NE(text.find("*   [\xD7\xA4\xD7\xA2\xD7\x9C]"), std::string::npos) << text;      // [פעל]
   EXPECT_NE(text.find("[\xD7\xA0\xD7\xA4\xD7\xA2\xD7\x9C]"), std::string::npos) << text;  // [נפעל]
   EXPECT_NE(text.find("\xC2\xB7  to write"), std::string::npos) << text;
-  EXPECT_NE(text.find("\xC2\xB7  \xD0\xBF\xD0\xB8\xD1\x81\xD0\xB0\xD1\x82\xD1\x8C"), std::string::npos) << text;  // писать
+  EXPECT_NE(text.find("\xC2\xB7  \xD0\xBF\xD0\xB8\xD1\x81\xD0\xB0\xD1\x82\xD1\x8C"), std::string::npos)
+      << text;  // писать
   // The header: labels over values, the pattern's placeholders as circles.
   EXPECT_NE(text.find("Table  Binyan  Model  Root   Infinitive"), std::string::npos) << text;
-  EXPECT_NE(text.find("10001  1       \xE2\x97\x8B\xE2\x97\x8B\xE2\x97\x8B    \xD7\x9B-\xD7\xAA-\xD7\x91"), std::string::npos)
+  EXPECT_NE(text.find("10001  1       \xE2\x97\x8B\xE2\x97\x8B\xE2\x97\x8B    \xD7\x9B-\xD7\xAA-\xD7\x91"),
+            std::string::npos)
       << text;
   // The form the page was opened for is highlighted; the alternative stands before the red bar.
   EXPECT_NE(text.find("*\xD7\x9B\xD7\xAA\xD7\x91*"), std::string::npos) << text;  // *כתב*
@@ -123,7 +131,8 @@ TEST_F(VerbPageText, TheGridsColumnsLineUp) {
 
 TEST_F(VerbPageText, SectionTitlesFollowTheLabelLanguage) {
   const std::string russian = pageOfForm(0, uilanguage::kRussian);
-  EXPECT_NE(russian.find("\xD0\x91\xD0\xB8\xD0\xBD\xD1\x8C\xD1\x8F\xD0\xBD\xD1\x8B:"), std::string::npos) << russian;  // Биньяны:
+  EXPECT_NE(russian.find("\xD0\x91\xD0\xB8\xD0\xBD\xD1\x8C\xD1\x8F\xD0\xBD\xD1\x8B:"), std::string::npos)
+      << russian;  // Биньяны:
   // Hebrew has no section labels; the English ones stand in.
   const std::string hebrew = pageOfForm(0, uilanguage::kHebrew);
   EXPECT_NE(hebrew.find("Binyans:"), std::string::npos) << hebrew;
