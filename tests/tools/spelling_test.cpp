@@ -76,13 +76,18 @@ TEST_F(Spelling, FirstHetOfHifilAndHufalTakesASilentShva) {
     if ((v.verb->binyan != 5 && v.verb->binyan != 6) || v.verb->root.letter(1) != U'ח') continue;
     for (const ConjugatedForm& f : v.conjugation.forms) {
       if (!f.exists) continue;
-      for (const PointedLetter& l : lettersOf(f.pointed)) {
-        if (l.letter != U'ח') continue;
-        if (l.has(kHatafPatah) || l.has(kHatafSegol)) {
+      const std::vector<PointedLetter> letters = lettersOf(f.pointed);
+      for (std::size_t i = 1; i < letters.size(); ++i) {
+        if (letters[i].letter != U'ח') continue;
+        // The first ח of the form is the first radical; it closes the prefix syllable only after the
+        // prefix's short vowel (not after the shuruq of a hollow root's הוּחֲשָׁה).
+        const PointedLetter& prefix = letters[i - 1];
+        const bool closesPrefix = prefix.has(kPatah) || prefix.has(kSegol) || prefix.has(kQubuts);
+        if (closesPrefix && (letters[i].has(kHatafPatah) || letters[i].has(kHatafSegol))) {
           faults += "  verb " + std::to_string(v.verb->verbId) + " form " + std::to_string(f.code) + ": " +
                     toUtf8(f.pointed) + "\n";
         }
-        break;  // the first ח of the form is the first radical
+        break;
       }
     }
   }
