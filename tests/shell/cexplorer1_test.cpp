@@ -54,14 +54,14 @@ class CExplorer1Test : public QObject {
     });
     pane_->show();
     // A page given before the start document has loaded is held, then put in.
-    pane_->setPageHtml(kBody);
+    pane_->setPageHtml(kBody, quorix::PageScroll::Top);
     pane_->loadStartPage(QUrl::fromLocalFile(folder_.filePath(QStringLiteral("start.htm"))));
     QVERIFY(QTest::qWaitFor([&] { return pane_->startPageLoaded(); }, 15000));
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('held') !== null")).toBool(), true, 5000);
   }
 
   void init() {
-    pane_->setPageHtml(kBody);
+    pane_->setPageHtml(kBody, quorix::PageScroll::Top);
     eval(QStringLiteral("history.replaceState(null, '', location.pathname); getSelection().removeAllRanges();"));
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('held') !== null")).toBool(), true, 5000);
     requests_.clear();
@@ -73,7 +73,7 @@ class CExplorer1Test : public QObject {
   void startPageIsNotPutToTheHandler() { QVERIFY(requests_.empty()); }
 
   void setPageHtmlReplacesTheBodyOnly() {
-    pane_->setPageHtml("<b id=\"x\" title='a\\b'>one \"two\"</b>");
+    pane_->setPageHtml("<b id=\"x\" title='a\\b'>one \"two\"</b>", quorix::PageScroll::Top);
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('x').title")).toString(), QStringLiteral("a\\b"), 5000);
     QCOMPARE(eval(QStringLiteral("document.title")).toString(), QStringLiteral("start"));
     QCOMPARE(eval(QStringLiteral("document.body.textContent")).toString(), QStringLiteral("one \"two\""));
@@ -129,7 +129,7 @@ class CExplorer1Test : public QObject {
   }
 
   void otherDocumentsGoThroughTheHandler() {
-    pane_->setPageHtml("<a id='away' href='other.htm'>away</a>");
+    pane_->setPageHtml("<a id='away' href='other.htm'>away</a>", quorix::PageScroll::Top);
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('away') !== null")).toBool(), true, 5000);
     eval(QStringLiteral("document.getElementById('away').click()"));
     QVERIFY(waitForRequests(1));
@@ -139,7 +139,7 @@ class CExplorer1Test : public QObject {
   }
 
   void copyGivesThePlaceholderAsTheCircleShown() {
-    pane_->setPageHtml("<p id='pattern'>&#1495;<font face='Symbol'>&#143;</font>x</p>");
+    pane_->setPageHtml("<p id='pattern'>&#1495;<font face='Symbol'>&#143;</font>x</p>", quorix::PageScroll::Top);
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('pattern') !== null")).toBool(), true, 5000);
     eval(QStringLiteral("var r = document.createRange(); r.selectNodeContents(document.getElementById('pattern'));"
                         "window.getSelection().removeAllRanges(); window.getSelection().addRange(r); true"));
