@@ -47,7 +47,15 @@ QLayoutItem* AnchoredLayout::takeAt(int index) {
 void AnchoredLayout::setGeometry(const QRect& rect) {
   QLayout::setGeometry(rect);
   const QSize growth = rect.size() - baseSize_;
-  for (const Item& entry : items_) entry.item->setGeometry(placed(entry.baseRect, entry.anchors, growth).translated(rect.topLeft()));
+  for (const Item& entry : items_) {
+    const QRect where = placed(entry.baseRect, entry.anchors, growth).translated(rect.topLeft());
+    // A hidden widget is placed too (a layout item would skip it): the progress bar is hidden
+    // between fills and must be in its place when it shows.
+    if (QWidget* widget = entry.item->widget())
+      widget->setGeometry(where);
+    else
+      entry.item->setGeometry(where);
+  }
 }
 
 }  // namespace quorix

@@ -44,7 +44,7 @@ bool inGroup(int id, std::initializer_list<int> group) { return std::find(group.
 QPixmap picture(const QString& folder, const char* name) { return QPixmap(folder + QString::fromLatin1(name)); }
 
 // The client area as the window was drawn, and the smallest it may become: the page pane keeps
-// some 280 pixels of width and the verb list ten rows.
+// some 280 by 340 pixels and the verb list fourteen rows.
 constexpr int kBaseWidthDu = 455;
 constexpr int kBaseHeightDu = 286;
 constexpr int kMinimumWidthDu = 360;

@@ -210,24 +210,18 @@ class QuorixWindowTest : public QObject {
     QCOMPARE(scrollY(), 0);
   }
 
-  void theWindowResizesAroundThePagePane() {
-    // Without a window manager the window takes any size asked for.
+  void aLargerWindowGivesThePageMoreRoom() {
+    // Without a window manager the window takes any size asked for (the geometry in detail is the
+    // dialog test's; maximising is the desktop test's).
     const QSize windowBefore = window_->size();
     const QSize paneBefore = pane_->size();
-    const QRect listBefore = window_->verbList()->geometry();
-    const QRect inputBefore = window_->verbInput()->geometry();
     window_->resize(1000, 800);
-    QTRY_COMPARE_WITH_TIMEOUT(window_->size(), QSize(1000, 800), 5000);
-    const QSize growth = window_->size() - windowBefore;
-    QCOMPARE(pane_->size(), paneBefore + growth);
-    QCOMPARE(window_->verbList()->geometry(), listBefore.translated(growth.width(), 0).adjusted(0, 0, 0, growth.height()));
-    QCOMPARE(window_->verbInput()->geometry(), inputBefore.translated(growth.width(), 0));
-    QCOMPARE(window_->core()->list().rowCount(), window_->verbList()->clientHeight() / VirtualList::kRowHeight);
+    QTRY_COMPARE_WITH_TIMEOUT(pane_->size(), paneBefore + (QSize(1000, 800) - windowBefore), 5000);
     settle();
+    QCOMPARE(eval(QStringLiteral("window.innerHeight")).toInt(), pane_->height());
     screenshot(QStringLiteral("06-larger-window"), window_.get());
     window_->resize(windowBefore);
     QTRY_COMPARE_WITH_TIMEOUT(pane_->size(), paneBefore, 5000);
-    QCOMPARE(window_->verbList()->geometry(), listBefore);
   }
 
   void zoomKeysZoomEveryLaterPage() {
