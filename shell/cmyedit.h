@@ -41,9 +41,8 @@ class CMyEdit : public QLineEdit {
 
   LayoutHandle activeLayout() const { return activeLayout_; }
   void setActiveLayout(LayoutHandle layout) { activeLayout_ = layout; }
-  // Activates the layout of activeLayout (start-up, focus), while coupled.
-  void activateLayout();
-  // Coupled, the box applies activeLayout at once; uncoupled, a pending layout check is dropped.
+  // Coupled, the box applies activeLayout at once (and again whenever it gets the focus);
+  // uncoupled, a pending layout check is dropped.
   void setLayoutCoupled(bool coupled);
   bool layoutCoupled() const { return coupled_; }
   // Empties the box without a typed search (the list is being refilled for a new input language).
@@ -65,6 +64,8 @@ class CMyEdit : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // Activates the layout of activeLayout, while coupled.
+  void activateLayout();
   void onLayoutChanged();
   void showNotFound(bool notFound);
 

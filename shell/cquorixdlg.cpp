@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>

@@ -134,7 +134,8 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   std::unique_ptr<RussianSearchIndex> russianIndex_;
   std::unique_ptr<ProgramCore> core_;
   std::unique_ptr<KeyboardLayouts> layouts_;
-  // Set once the start-up has applied the first layout; released before the layouts.
+  // Made by start-up when there are layouts; released on closing (which gives the user's layout
+  // back), before the layouts.
   std::unique_ptr<UserLayoutKeeper> keeper_;
   QString cacheFolder_;
   std::uint16_t systemLanguageId_ = 0;

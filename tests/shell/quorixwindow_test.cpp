@@ -157,12 +157,22 @@ class QuorixWindowTest : public QObject {
     QVERIFY(window_->verbInput()->palette().color(QPalette::Text) != QColor(Qt::red));
   }
 
-  void aRootPatternOfSeveralPartsReadsRightToLeft() {
-    // לאבד: pi'el table whose pattern is stored "00ט, 00ד" (0, 0, tet, comma, space, 0, 0, dalet).
-    typeWord(QStringLiteral("לאבד"));
-    QCOMPARE(QString::number(window_->core()->state().currentTable).left(1), QStringLiteral("3"));
-    // Every mark of the Model cell in stored order, each with the middle of its box: they must stand
-    // from right to left. A placeholder is its ring's span; blanks are left out.
+  void rootPatternsReadRightToLeft_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("marks");  // the Model cell's marks in stored order, 'o' a placeholder
+    QTest::addColumn<QString>("shot");
+    // Stored "00ט, 00ד": 0, 0, tet, comma, space, 0, 0, dalet.
+    QTest::newRow("several parts") << "לאבד" << "ooט,ooד" << "04-pattern-of-several-parts";
+    // Stored "=00" and shown reversed, 0, 0, '=': the third letter repeats the second.
+    QTest::newRow("equals sign") << "למדוד" << "oo=" << "";
+  }
+  void rootPatternsReadRightToLeft() {
+    QFETCH(QString, word);
+    QFETCH(QString, marks);
+    QFETCH(QString, shot);
+    typeWord(word);
+    // Every mark of the Model cell in stored order with the middle of its box: they must stand from
+    // right to left. A placeholder is its ring's span; blanks are left out.
     const QString centres = eval(QStringLiteral(R"JS(
       (function () {
         var cell = document.querySelector('tr[bgcolor="#e0dfe4"]').cells[2], out = [];
@@ -172,19 +182,19 @@ class QuorixWindowTest : public QObject {
               if (node.data[i] === ' ') continue;
               var r = document.createRange(); r.setStart(node, i); r.setEnd(node, i + 1);
               var b = r.getBoundingClientRect();
-              out.push(node.data[i] === '' ? 'o' : node.data[i], Math.round(b.left + b.width / 2));
+              out.push(node.data[i] === '\u008f' ? 'o' : node.data[i], Math.round(b.left + b.width / 2));
             }
           } else node.childNodes.forEach(walk);
         })(cell);
         return out.join(' ');
       })())JS")).toString();
     const QStringList parts = centres.split(QLatin1Char(' '));
-    QCOMPARE(parts.size(), 14);  // o o ט , o o ד, each with its x
-    QCOMPARE(parts[4], QStringLiteral("ט"));
-    QCOMPARE(parts[12], QStringLiteral("ד"));
+    QString found;
+    for (int i = 0; i + 1 < parts.size(); i += 2) found += parts[i];
+    QCOMPARE(found, marks);
     for (int i = 3; i < parts.size(); i += 2)
       QVERIFY2(parts[i].toInt() < parts[i - 2].toInt(), qPrintable(QStringLiteral("out of reading order: ") + centres));
-    screenshot(QStringLiteral("04-pattern-of-several-parts"), window_.get());
+    if (!shot.isEmpty()) screenshot(shot, window_.get());
   }
 
   void aLongPageScrollsAndANewPageStartsAtItsTop() {
