@@ -96,26 +96,26 @@ void CODListBox::drawRow(QPainter& painter, int row, const QRect& rect) {
     textColour = palette().color(QPalette::HighlightedText);
   }
 
-  const bool alignLeft = layout.alignLeft;
   // Absolute: the row's edge does not flip with the right-to-left reading order.
-  QTextOption option(Qt::AlignVCenter | Qt::AlignAbsolute | (alignLeft ? Qt::AlignLeft : Qt::AlignRight));
-  option.setTextDirection(leftToRight ? Qt::LeftToRight : Qt::RightToLeft);
+  QTextOption option(Qt::AlignVCenter | Qt::AlignAbsolute | (layout.alignLeft ? Qt::AlignLeft : Qt::AlignRight));
+  option.setTextDirection(layout.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   option.setWrapMode(QTextOption::NoWrap);
 
   const QString first = textOf(parts.first, leftToRight);
   painter.setPen(textColour);
-  painter.drawText(rect, first, option);
-  if (parts.hasMark) {
-    // The rest sits beside the first part: to its left when the row is right-aligned, to its
-    // right when it is left-aligned (so the two never overlap).
-    const int firstWidth = painter.fontMetrics().horizontalAdvance(first);
-    QRect restRect = rect;
-    if (alignLeft)
-      restRect.setLeft(rect.left() + firstWidth);
-    else
-      restRect.setRight(rect.right() - firstWidth);
+  if (!parts.hasMark) {
+    painter.drawText(rect, first, option);
+  } else {
+    // Each part in a box of its own width where the two make one line at the aligned edge; the
+    // rest's leading blanks are the gap between them.
+    const QString rest = textOf(parts.rest, leftToRight);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int firstWidth = metrics.horizontalAdvance(first, option);
+    const int restWidth = metrics.horizontalAdvance(rest, option);
+    const RowPartPositions at = rowPartPositions(rect.width(), firstWidth, restWidth, layout);
+    painter.drawText(QRect(rect.left() + at.first, rect.top(), firstWidth, rect.height()), first, option);
     if (const auto colour = markColour(parts.colourCode, selected)) painter.setPen(colourOf(*colour));
-    painter.drawText(restRect, textOf(parts.rest, leftToRight), option);
+    painter.drawText(QRect(rect.left() + at.rest, rect.top(), restWidth, rect.height()), rest, option);
   }
   if (selected && hasFocus()) {
     painter.setPen(colourOf(kFocusFrameColour));
@@ -161,7 +161,7 @@ void CODListBox::mousePressEvent(QMouseEvent* event) {
 void CODListBox::resizeEvent(QResizeEvent*) {
   const int width = bar_->sizeHint().width();
   bar_->setGeometry(this->width() - width - 1, 1, width, height() - 2);
-  model_.setClientHeight(rowsArea().height());
+  model_.setClientHeight(clientHeight());
 }
 
 void CODListBox::focusInEvent(QFocusEvent*) { update(); }

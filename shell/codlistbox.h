@@ -6,9 +6,9 @@
 // Drawing, row by row (lists/rowtext.h): the row's 8-bit text (code page 1255, 1251 for Russian
 // rows, ASCII for English ones) is drawn on one line; Russian and English rows of the main list
 // left-aligned left to right; every other row right to left, right-aligned unless the list is
-// left-aligned. A colour mark (lists/rowtext.h) draws the
-// rest of the row in its colour beside the first part. The selected row takes the highlight
-// colours of the palette; with the keyboard focus it is framed in orange.
+// left-aligned. A colour mark draws the rest of the row in its colour beside the first part. The
+// selected row takes the highlight colours of the palette; with the keyboard focus it is framed in
+// orange.
 //
 // The same widget shows the table list dialog's rows: then its text source gives the rows' own
 // strings and its model holds row numbers.
@@ -39,8 +39,9 @@ class CODListBox : public QWidget {
   // position; it is disabled, not hidden, when nothing can scroll).
   void refresh();
 
-  // The height the model makes its rows for: the widget's height.
-  int clientHeight() const { return height(); }
+  // The height the model makes its rows for: inside the border. The model takes it on every
+  // resize, and the window gives it before every commit.
+  int clientHeight() const { return rowsArea().height(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -41,8 +41,14 @@ class KeyboardLayouts {
   virtual LayoutHandle active() const = 0;
   // Makes `layout` the one in use; false when the desktop offers no such layout.
   virtual bool activate(LayoutHandle layout) = 0;
-  // `handler` is called after the layout in use has changed, by the user or by activate.
+  // `handler` is called after the user (or another program) has changed the layout in use; the
+  // program's own changes, through activate and restoreSelection, are not reported.
   virtual void setChangeHandler(std::function<void()> handler) = 0;
+
+  // The selection of the desktop's layouts as it stands (on X11 the group of the display), as a
+  // value that only restoreSelection reads: what the program gives back to the user.
+  virtual int selection() const = 0;
+  virtual void restoreSelection(int selection) = 0;
 };
 
 }  // namespace quorix

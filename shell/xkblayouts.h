@@ -1,7 +1,8 @@
 #pragma once
 // Keyboard layouts through XKB on an X11 display: the layout groups of the core keyboard, named by
 // their symbols ("pc+us+il:2+ru:3" makes group 2 Hebrew and group 3 Russian). The group in use is
-// read every 100 ms; a change calls the change handler.
+// read every 100 ms; a change made elsewhere calls the change handler (the program's own, through
+// activate or restoreSelection, it knows of).
 //
 // create() gives nothing when the program does not run on X11 or the server lacks XKB: the input
 // box is then not coupled to any layout and the Input Language menu alone switches.
@@ -28,6 +29,9 @@ class XkbLayouts : public KeyboardLayouts {
   LayoutHandle active() const override;
   bool activate(LayoutHandle layout) override;
   void setChangeHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+  // The group number.
+  int selection() const override { return activeGroup(); }
+  void restoreSelection(int group) override;
 
   // The layout name of each group, from an XKB symbols name: "pc+us+il:2+ru:3+inet(evdev)" gives
   // {"us", "il", "ru"}. Components without a layout name (pc, inet) are skipped; a group number

@@ -49,12 +49,16 @@ TEST(TypedSearch, EmptyTextChangesNothingAndPointedTextFindsTheUnpointedEntry) {
   list.setClientHeight(5 * VirtualList::kRowHeight);
   list.commitEntries(2);
   list.selectRow(1);
-  EXPECT_FALSE(runTypedSearch(list, u"", inputlanguage::kHebrew));
+  EXPECT_EQ(runTypedSearch(list, u"", inputlanguage::kHebrew), TypedSearchResult::EmptyBox);
   EXPECT_EQ(list.selectedRow(), 1);
-  EXPECT_TRUE(runTypedSearch(list, u"\u05D0\u05B8", inputlanguage::kHebrew));
+  EXPECT_EQ(runTypedSearch(list, u"\u05D0\u05B8", inputlanguage::kHebrew), TypedSearchResult::Found);
   EXPECT_EQ(list.selectedRow(), 0);
-  EXPECT_TRUE(runTypedSearch(list, u"\u05D6", inputlanguage::kHebrew));
-  EXPECT_EQ(list.selectedRow(), 0) << "no match leaves the selection";
+  list.selectRow(1);
+  EXPECT_EQ(runTypedSearch(list, u"\u05E9\u05DC\u05D5", inputlanguage::kHebrew), TypedSearchResult::NotFound)
+      << "a text longer than the entry it begins with";
+  EXPECT_EQ(list.selectedRow(), 1) << "no match leaves the selection";
+  EXPECT_EQ(runTypedSearch(list, u"\u05D6", inputlanguage::kHebrew), TypedSearchResult::NotFound);
+  EXPECT_EQ(list.selectedRow(), 1);
 }
 
 // English meanings in the order of ensearch.db: typing finds the first meaning it begins, in any case.
@@ -72,10 +76,13 @@ TEST(TypedSearch, EnglishFindsTheFirstMeaningTheTextBegins) {
   list.commitEntries(5);
   const struct {
     const char16_t* typed;
+    TypedSearchResult result;
     int row;
-  } cases[] = {{u"J", 4}, {u"HOLD", 2}, {u"hold o", 3}, {u"hide (", 1}, {u"h", 0}, {u"x", 0}};
+  } cases[] = {{u"J", TypedSearchResult::Found, 4},      {u"HOLD", TypedSearchResult::Found, 2},
+               {u"hold o", TypedSearchResult::Found, 3}, {u"hide (", TypedSearchResult::Found, 1},
+               {u"h", TypedSearchResult::Found, 0},      {u"x", TypedSearchResult::NotFound, 0}};
   for (const auto& c : cases) {
-    EXPECT_TRUE(runTypedSearch(list, c.typed, inputlanguage::kEnglish));
+    EXPECT_EQ(runTypedSearch(list, c.typed, inputlanguage::kEnglish), c.result);
     EXPECT_EQ(list.selectedRow(), c.row) << "typed " << typedSearchText(c.typed, inputlanguage::kEnglish);
   }
   EXPECT_EQ(list.rowText(1), "Hide (oneself)");

@@ -33,7 +33,8 @@ done
 
 dpkg-deb --contents "$deb" | awk '{ print $6 }' > "$out/contents"
 paths="./usr/bin/quorix-cli ./usr/lib/quorix/quorix-cli ./usr/lib/quorix/hebrew.db ./usr/lib/quorix/russian.db
-  ./usr/lib/quorix/rusearch.db ./usr/lib/quorix/welcome.htm ./usr/lib/quorix/fonts.conf ./usr/lib/quorix/installed-copy
+  ./usr/lib/quorix/rusearch.db ./usr/lib/quorix/english.db ./usr/lib/quorix/ensearch.db ./usr/lib/quorix/welcome.htm
+  ./usr/lib/quorix/index-en.htm ./usr/lib/quorix/index.htm ./usr/lib/quorix/fonts.conf ./usr/lib/quorix/installed-copy
   ./usr/share/man/man1/quorix-cli.1.gz"
 [ "$shell" = ON ] && paths="$paths ./usr/bin/quorix ./usr/lib/quorix/quorix ./usr/share/applications/org.quorix.Quorix.desktop
   ./usr/share/metainfo/org.quorix.Quorix.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/org.quorix.Quorix.svg

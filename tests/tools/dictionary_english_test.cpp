@@ -5,19 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <set>
 
 #include "databaseset.h"
 #include "db/codepages.h"
 #include "db/meaningorder.h"
-#include "dictionarycompiler.h"
-#include "dictionarysources.h"
 #include "hebrewtext.h"
 #include "lists/listfill.h"
 #include "lists/typedsearch.h"
 #include "pages/htmltext.h"
 #include "pages/pagerenderer.h"
+#include "shippeddata.h"
 #include "support/tempfolder.h"
 
 namespace quorix::dictionary {
@@ -34,7 +32,7 @@ class Surroundings : public ListWorkerHost, public PageHost, public VirtualListL
   void setProgressRange(std::int32_t, std::int32_t) override {}
   void setProgressPosition(std::int32_t) override {}
   void startTimer(int, int) override {}
-  void setPageHtml(const std::string& html) override { page = html; }
+  void setPageHtml(const std::string& html, PageScroll) override { page = html; }
   void navigatePage(const std::string&) override {}
   void runPageScript(const std::string&) override {}
   void redrawList() override {}
@@ -46,23 +44,10 @@ class Surroundings : public ListWorkerHost, public PageHost, public VirtualListL
 
 class EnglishSide : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    sources_ = std::make_unique<DictionarySources>();
-    std::string error;
-    loaded_ = sources_->load(QUORIX_DATA_DIR, "", error);
-    loadError_ = error;
-    if (loaded_) compiled_ = std::make_unique<CompiledDictionary>(compileDictionary(*sources_));
-  }
-  static void TearDownTestSuite() {
-    compiled_.reset();
-    sources_.reset();
-  }
-  void SetUp() override { ASSERT_TRUE(loaded_) << loadError_; }
+  void SetUp() override { ASSERT_TRUE(shipped_.error.empty()) << shipped_.error; }
 
-  static inline std::unique_ptr<DictionarySources> sources_;
-  static inline std::unique_ptr<CompiledDictionary> compiled_;
-  static inline bool loaded_ = false;
-  static inline std::string loadError_;
+  const ShippedData& shipped_ = shippedData();
+  const CompiledDictionary* compiled_ = &shipped_.compiled;
 };
 
 TEST_F(EnglishSide, OneGroupAndOneSearchEntryPerMeaningInSearchOrder) {
