@@ -1,7 +1,7 @@
 #pragma once
 // The verb list's entries: a flat array of 210000 ListEntry values, allocated once, of which the
 // first `count` (kept by the owner) are the list. A ListEntry is a record offset of hebrew.db (modes
-// 0 to 8) or the offset of a search entry of rusearch.db (modes 9 and 10).
+// 0 to 8) or the offset of a search entry of rusearch.db (modes 9 and 10) or ensearch.db (mode 11).
 //
 // Threads: the list worker writes entries while the user-interface thread may read them to draw or
 // search; each entry is one 32-bit atomic value, so a reader sees an old or a new entry, never a

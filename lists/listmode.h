@@ -3,8 +3,9 @@
 //
 // A ListMode is what a fill produces: modes 0 to 8 list records of hebrew.db, modes 9 and 10 the
 // entries of rusearch.db, mode 11 the entries of ensearch.db. The Verbs/Tables menu picks a
-// ListKind, the Search menu a FormFilter; a non-zero list kind is also the mode used for it. These are plain numbers because the program
-// stores and compares them as such (a list kind is started as a mode, a search mode is a mode).
+// ListKind, the Search menu a FormFilter; a non-zero list kind is also the mode used for it. These
+// are plain numbers because the program stores and compares them as such (a list kind is started
+// as a mode, a search mode is a mode).
 
 #include <cstdint>
 
