@@ -57,11 +57,13 @@ Loaded& loaded() {
 }
 
 struct FillSetup {
+  FillSetup() { cache.open(); }
+
   Loaded& dbs = loaded();
   ProgramState state;
   NoHost host;
   VirtualList list{state, dbs.readers(), host};
-  QueryCache cache{dbs.cacheFolder()};
+  QueryCache cache{dbs.cacheFolder(), dbs.readers().identity()};
   ListFill fill{dbs.readers(), list, cache, host};
 };
 
