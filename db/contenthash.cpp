@@ -1,6 +1,7 @@
 #include "contenthash.h"
 
 #include <bit>
+#include <cstring>
 
 namespace quorix {
 
@@ -13,16 +14,19 @@ constexpr std::uint64_t kPrime4 = 0x85EBCA77C2B2AE63ull;
 constexpr std::uint64_t kPrime5 = 0x27D4EB2F165667C5ull;
 
 // Little-endian loads whatever the machine's order, so that a hash written on one machine is the
-// hash read on another.
+// hash read on another. memcpy compiles to one load.
 std::uint64_t load64(const std::uint8_t* p) {
-  std::uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
+  std::uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
   return v;
 }
 
 std::uint32_t load32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+  std::uint32_t v;
+  std::memcpy(&v, p, sizeof v);
+  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
+  return v;
 }
 
 std::uint64_t round(std::uint64_t accumulator, std::uint64_t input) {

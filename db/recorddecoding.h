@@ -19,41 +19,57 @@
 
 namespace quorix {
 
-inline bool decodeVerbRecord(std::span<const std::uint8_t> blob, RecordOffset offset, VerbRecord& record) {
-  const std::size_t size = blob.size();
-  if (std::uint64_t{offset} + VerbDatabase::kRecordHeaderSize > size) return false;
+// The fixed fields of a verb record (length to tableNumber) without looking for its texts, with the
+// same checks of the header; the load's index checks compare keys with it.
+inline bool decodeVerbRecordHeader(std::span<const std::uint8_t> blob, RecordOffset offset, VerbRecord& record) {
+  if (std::uint64_t{offset} + VerbDatabase::kRecordHeaderSize > blob.size()) return false;
   const std::uint8_t* p = blob.data() + offset;
   record.length = le::load16(p);
   if (record.length >= kRecordLengthLimit || record.length < VerbDatabase::kMinRecordSize) return false;
+  record.reserved = le::load32(p + 2);
+  record.verbId = le::load32(p + 6);
+  record.formCode = le::load16(p + 10);
+  record.tableNumber = le::load32(p + 12);
+  return true;
+}
+
+inline bool decodeVerbRecord(std::span<const std::uint8_t> blob, RecordOffset offset, VerbRecord& record) {
   VerbRecord decoded = record;
-  decoded.reserved = le::load32(p + 2);
-  decoded.verbId = le::load32(p + 6);
-  decoded.formCode = le::load16(p + 10);
-  decoded.tableNumber = le::load32(p + 12);
+  const bool headerDecodes = decodeVerbRecordHeader(blob, offset, decoded);
+  record.length = decoded.length;
+  if (!headerDecodes) return false;
   std::size_t pos = std::size_t{offset} + VerbDatabase::kRecordHeaderSize;
-  if (!takeBlobString(blob.data(), size, pos, decoded.formText) ||
-      !takeBlobString(blob.data(), size, pos, decoded.listText) ||
-      !takeBlobString(blob.data(), size, pos, decoded.translationText)) {
+  if (!takeBlobString(blob.data(), blob.size(), pos, decoded.formText) ||
+      !takeBlobString(blob.data(), blob.size(), pos, decoded.listText) ||
+      !takeBlobString(blob.data(), blob.size(), pos, decoded.translationText)) {
     return false;
   }
   record = decoded;
   return true;
 }
 
-inline bool decodeTranslationRecord(std::span<const std::uint8_t> blob, RecordOffset offset,
-                                    TranslationRecord& record) {
-  const std::size_t size = blob.size();
-  if (std::uint64_t{offset} + TranslationDatabase::kRecordHeaderSize > size) return false;
+// As decodeVerbRecordHeader, for a translation record (length to marked).
+inline bool decodeTranslationRecordHeader(std::span<const std::uint8_t> blob, RecordOffset offset,
+                                          TranslationRecord& record) {
+  if (std::uint64_t{offset} + TranslationDatabase::kRecordHeaderSize > blob.size()) return false;
   const std::uint8_t* p = blob.data() + offset;
   record.length = le::load16(p);
   if (record.length >= kRecordLengthLimit || record.length < TranslationDatabase::kMinRecordSize) return false;
+  record.russianKey = le::load32(p + 2);
+  record.verbId = le::load32(p + 6);
+  record.marked = le::load16(p + 10);
+  return true;
+}
+
+inline bool decodeTranslationRecord(std::span<const std::uint8_t> blob, RecordOffset offset,
+                                    TranslationRecord& record) {
   TranslationRecord decoded = record;
-  decoded.russianKey = le::load32(p + 2);
-  decoded.verbId = le::load32(p + 6);
-  decoded.marked = le::load16(p + 10);
+  const bool headerDecodes = decodeTranslationRecordHeader(blob, offset, decoded);
+  record.length = decoded.length;
+  if (!headerDecodes) return false;
   std::size_t pos = std::size_t{offset} + TranslationDatabase::kRecordHeaderSize;
-  if (!takeBlobString(blob.data(), size, pos, decoded.russianText) ||
-      !takeBlobString(blob.data(), size, pos, decoded.hebrewText)) {
+  if (!takeBlobString(blob.data(), blob.size(), pos, decoded.russianText) ||
+      !takeBlobString(blob.data(), blob.size(), pos, decoded.hebrewText)) {
     return false;
   }
   record = decoded;

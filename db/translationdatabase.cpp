@@ -37,10 +37,15 @@ bool TranslationDatabase::checkShape() {
   RecordChain chain;
   std::string problem;
   if (!chain.walk<TranslationRecord>(*this, problem)) return file_.fail(problem);
-  const IndexShape<TranslationDatabase, TranslationRecord> shape(*this, chain);
-  const bool sound = shape.check(
+  // Every offset the check reads at starts a record of the chain, whose header decodes.
+  TranslationRecord record;
+  const bool sound = IndexShape(chain).check(
       "key index", keyCount_, [&](std::uint32_t i) { return keyIndexEntry(i); },
-      [](const KeyIndexEntry& e) { return e.russianKey; }, [](const TranslationRecord& r) { return r.russianKey; },
+      [](const KeyIndexEntry& e) { return e.russianKey; },
+      [&](RecordOffset offset) {
+        decodeTranslationRecordHeader(blob_.span(), offset, record);
+        return record.russianKey;
+      },
       problem);
   return sound || file_.fail(problem);
 }

@@ -79,20 +79,31 @@ bool VerbDatabase::checkShape() {
     std::copy_n(text.begin(), std::min(text.size(), key.size()), key.begin());
     return key;
   };
-  const IndexShape<VerbDatabase, VerbRecord> shape(*this, chain);
+  // Every offset the checks decode at starts a record of the chain, which decoded: the numeric keys
+  // are read from the header alone, and only the text index looks for the texts.
+  VerbRecord record;
+  const auto header = [&](RecordOffset offset) -> const VerbRecord& {
+    decodeVerbRecordHeader(blob_.span(), offset, record);
+    return record;
+  };
+  const IndexShape shape(chain);
   const bool sound =
       shape.check("verb index", recordCount_, [&](std::uint32_t i) { return verbIndexEntry(i); },
-                  [](const VerbIndexEntry& e) { return e.verbId; }, [](const VerbRecord& r) { return r.verbId; },
-                  problem) &&
+                  [](const VerbIndexEntry& e) { return e.verbId; },
+                  [&](RecordOffset offset) { return header(offset).verbId; }, problem) &&
       shape.check("form index", recordCount_, [&](std::uint32_t i) { return formIndexEntry(i); },
-                  [](const FormIndexEntry& e) { return e.formCode; }, [](const VerbRecord& r) { return r.formCode; },
-                  problem) &&
+                  [](const FormIndexEntry& e) { return e.formCode; },
+                  [&](RecordOffset offset) { return header(offset).formCode; }, problem) &&
       shape.check("table index", tableIndexCount_, [&](std::uint32_t i) { return tableIndexEntry(i); },
                   [](const TableIndexEntry& e) { return e.tableNumber; },
-                  [](const VerbRecord& r) { return r.tableNumber; }, problem) &&
+                  [&](RecordOffset offset) { return header(offset).tableNumber; }, problem) &&
       shape.check("text index", recordCount_, [&](std::uint32_t i) { return textIndexEntry(i); },
                   [&](const TextIndexEntry& e) { return textKeyOf(e.text); },
-                  [&](const VerbRecord& r) { return textKeyOf(r.listText); }, problem);
+                  [&](RecordOffset offset) {
+                    decodeVerbRecord(blob_.span(), offset, record);
+                    return textKeyOf(record.listText);
+                  },
+                  problem);
   return sound || file_.fail(problem);
 }
 

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 #include "databasesynthesizer.h"
 #include "fakepagepane.h"
 #include "shell/cmyedit.h"
@@ -217,10 +219,28 @@ class CQuorixDlgTest : public QObject {
     QVERIFY(!window_->databasesOpen());
   }
 
-  void aMissingDatabaseEndsTheStart() {
+  // A hebrew.db that cannot be loaded, whether missing, a FIFO (whose opening must not wait for a
+  // writer) or damaged, ends the start with the one message; the other two files are not touched.
+  void aDatabaseThatCannotBeLoadedEndsTheStart_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("missing") << QStringLiteral("missing");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("bytes after the blob") << QStringLiteral("trailing");
+  }
+  void aDatabaseThatCannotBeLoadedEndsTheStart() {
+    QFETCH(QString, damage);
     QTemporaryDir empty;
     QFile::copy(folder_.filePath(QStringLiteral("russian.db")), empty.filePath(QStringLiteral("russian.db")));
     QFile::copy(folder_.filePath(QStringLiteral("rusearch.db")), empty.filePath(QStringLiteral("rusearch.db")));
+    const QString hebrew = empty.filePath(QStringLiteral("hebrew.db"));
+    if (damage == QStringLiteral("fifo")) {
+      QCOMPARE(mkfifo(QFile::encodeName(hebrew).constData(), 0600), 0);
+    } else if (damage == QStringLiteral("trailing")) {
+      QFile::copy(folder_.filePath(QStringLiteral("hebrew.db")), hebrew);
+      QFile file(hebrew);
+      QVERIFY(file.open(QIODevice::Append));
+      file.write("x", 1);
+    }
     auto window = makeWindow(empty.path() + QLatin1Char('/'));
     QString message;
     QTimer::singleShot(100, this, [&] {
@@ -234,6 +254,21 @@ class CQuorixDlgTest : public QObject {
     QVERIFY(!window->databasesOpen());
     QVERIFY(!window->translationDatabaseTouched());
     QVERIFY(!window->russianIndexTouched());
+  }
+
+  // A FIFO where the list of the first fill is kept is no list: the fill scans and ends as usual
+  // (busy clears), instead of waiting for ever for a writer.
+  void aFifoInPlaceOfAListFileIsScanned() {
+    const std::uint32_t count = window_->core()->list().entryCount();
+    window_.reset();
+    const QString list = programFolder() + QStringLiteral("query cache/0000000000.cache");
+    QVERIFY(QFile::remove(list));
+    QCOMPARE(mkfifo(QFile::encodeName(list).constData(), 0600), 0);
+    window_ = makeWindow(programFolder());
+    QVERIFY(window_->start());
+    QVERIFY(waitForFill());
+    QCOMPARE(window_->core()->list().entryCount(), count);
+    QVERIFY(QFileInfo(list).isFile());
   }
 
   void osFamilyTable_data() {
