@@ -18,7 +18,8 @@
 // Threads: open() on the user-interface thread before the first fill; loads and saves on the list
 // worker only, one fill at a time. Writes go to a temporary name, reach the disk and are renamed
 // into place, so neither this program nor a second instance sharing the folder ever reads a
-// half-written file.
+// half-written file. Instances share the folder without locking: a save merges the lists another
+// instance recorded, and when two saves cross, one line may be lost, which costs one scan later.
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "db/blobscrambler.h"
 #include "db/littleendian.h"
 #include "db/recorddecoding.h"
 #include "support/fixturedatabases.h"
