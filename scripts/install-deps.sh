@@ -8,6 +8,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev libqt6webenginecore6-bin libx11-dev
   xvfb xauth fonts-liberation2 culmus fontconfig librsvg2-bin imagemagick hspell python3-fonttools
+  desktop-file-utils appstream groff-base dpkg-dev file
   clang libclang-rt-14-dev
 )
 

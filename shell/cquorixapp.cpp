@@ -17,6 +17,8 @@ int CQuorixApp::run(int argc, char** argv) {
   useProgramFontConfiguration(runningProgramFolder());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorix"));
+  // Ties the window to its menu entry (org.quorix.Quorix.desktop) where the desktop asks by name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quorix.Quorix"));
   QString folder = QCoreApplication::applicationDirPath();
   if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
 

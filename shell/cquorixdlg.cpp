@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -22,6 +21,7 @@
 #include "csplash.h"
 #include "ctablist.h"
 #include "dialogunits.h"
+#include "lists/cachefolder.h"
 #include "lists/listcommands.h"
 #include "mainmenu.h"
 #include "pagepane.h"
@@ -111,7 +111,8 @@ bool CQuorixDlg::start() {
     closeMainWindow();
     return false;
   }
-  cacheFolder_ = options_.cacheFolder.isEmpty() ? chooseCacheFolder() : options_.cacheFolder;
+  cacheFolder_ = options_.cacheFolder;
+  if (cacheFolder_.isEmpty()) cacheFolder_ = QString::fromStdString(queryCacheFolder(programFolder_.toStdString()));
   QDir().mkpath(cacheFolder_);
   const DatabaseReaders readers{*verbs_, *translations_, *russianIndex_};
   core_ = std::make_unique<ProgramCore>(readers, cacheFolder_.toStdString(), *this, *this, *this);
@@ -138,13 +139,6 @@ bool CQuorixDlg::openDatabases() {
   if (!translations_->load()) return false;
   russianIndex_ = std::make_unique<RussianSearchIndex>((programFolder_ + QStringLiteral("rusearch.db")).toStdString());
   return russianIndex_->load();
-}
-
-QString CQuorixDlg::chooseCacheFolder() const {
-  const QFileInfo folder(programFolder_.isEmpty() ? QStringLiteral(".") : programFolder_);
-  if (folder.isWritable()) return programFolder_ + QStringLiteral("query cache");
-  // An installed copy's folder is read-only: the lists are kept per user instead.
-  return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/query cache");
 }
 
 void CQuorixDlg::createListControls() {

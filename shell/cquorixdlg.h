@@ -48,8 +48,8 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
  public:
   struct Options {
     bool showSplash = true;
-    // The cache folder; empty: "query cache" beside the program, or in the per-user cache folder
-    // when the program folder is not writable.
+    // The cache folder; empty: the one of the program folder (lists/cachefolder.h), beside the
+    // program or, for an installed copy, in the user's cache folder.
     QString cacheFolder;
   };
 
@@ -108,7 +108,6 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
 
   bool openDatabases();
   void createListControls();
-  QString chooseCacheFolder() const;
   void setInputLanguage(InputLanguage language);
   bool switchInputLanguage(InputLanguage language);
   void setPageFont(int id);

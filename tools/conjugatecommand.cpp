@@ -2,41 +2,21 @@
 
 #include <algorithm>
 #include <iomanip>
-#include <iostream>
-#include <map>
+#include <ostream>
 #include <vector>
 
 #include "clicommands.h"
+#include "clinames.h"
 #include "coresession.h"
 #include "db/codepages.h"
 #include "db/recordwalks.h"
 #include "lists/rowtext.h"
 #include "lists/typedsearch.h"
+#include "verbforms.h"
 
 namespace quorix {
 
 namespace {
-
-struct Person {
-  std::uint16_t code;
-  const char* label;
-};
-
-// The cells of the verb page, in its order, with the persons its labels name.
-constexpr Person kPresent[] = {{21, "m. sg."}, {22, "f. sg."}, {23, "m. pl."}, {24, "f. pl."}};
-constexpr Person kPast[] = {{1, "I"},   {2, "you (m. sg.)"}, {3, "you (f. sg.)"}, {4, "he"},
-                            {5, "she"}, {6, "we"},           {8, "you (pl.)"},    {9, "they"}};
-constexpr Person kFuture[] = {{11, "I"},  {12, "you (m. sg.)"}, {13, "you (f. sg.)"}, {14, "he"},  {15, "she"},
-                              {16, "we"}, {17, "you (pl.)"},    {19, "they"},        {20, "you/they (f. pl.)"}};
-constexpr Person kImperative[] = {{31, "you (m. sg.)"}, {32, "you (f. sg.)"}, {33, "you (pl.)"}, {34, "you (f. pl.)"}};
-constexpr const char* kBinyanNames[] = {"pa'al", "nif'al", "pi'el", "pu'al", "hif'il", "huf'al", "hitpa'el"};
-
-// Hebrew page text without the two span markers (0xCE, 0xD0), which only pages colour.
-std::string hebrew(std::string_view text) {
-  std::string plain(text);
-  std::erase_if(plain, [](char c) { return c == '\xCE' || c == '\xD0'; });
-  return codePageToUtf8(plain, CodePage::Hebrew1255);
-}
 
 // The word a list row shows, without what follows a colour mark (the hint of the verb it belongs to).
 std::string_view rowWordOf(std::string_view listText) { return splitRowText(listText).first; }
@@ -79,62 +59,44 @@ std::vector<std::uint32_t> verbsOfRussianWord(const DatabaseReaders& readers, co
   return ids;
 }
 
-void printPersons(std::string_view title, std::span<const Person> persons, const std::map<std::uint16_t, VerbRecord>& forms) {
-  std::cout << title << ":\n";
-  for (const Person& p : persons) {
-    const auto base = forms.find(p.code);
-    const auto alternative = forms.find(static_cast<std::uint16_t>(p.code + 50));
-    if (base == forms.end() && alternative == forms.end()) continue;
-    std::cout << "  " << std::left << std::setw(20) << p.label;
-    if (base != forms.end()) std::cout << hebrew(base->second.formText);
-    if (alternative != forms.end()) {
-      std::cout << (base != forms.end() ? "  (also " : "(") << hebrew(alternative->second.formText) << ")";
-    }
-    std::cout << '\n';
-  }
-}
-
-void printVerb(const VerbDatabase& db, std::uint32_t verbId) {
-  std::map<std::uint16_t, VerbRecord> forms;
-  std::vector<VerbRecord> translations;
-  forEachRecordOfVerb(db, verbId, [&](RecordOffset, const VerbRecord& record) {
-    if (record.formCode >= form::kFirstTranslation) {
-      translations.push_back(record);
-    } else {
-      forms.emplace(record.formCode, record);
-    }
-    return true;
-  });
-  const auto text = [&](std::uint16_t code, bool list) {
-    const auto found = forms.find(code);
-    if (found == forms.end()) return std::string("-");
-    return list ? codePageToUtf8(found->second.listText, CodePage::Hebrew1255) : hebrew(found->second.formText);
-  };
-  std::uint32_t table = 0;
-  if (const auto root = forms.find(form::kRoot); root != forms.end()) table = root->second.tableNumber;
-  else if (!forms.empty()) table = forms.begin()->second.tableNumber;
+void printVerb(std::ostream& out, const VerbForms& verb) {
+  const std::uint32_t table = verb.tableNumber();
   const int binyan = binyanOfTable(table);
-
-  std::cout << "verb " << verbId << '\n'
-            << "infinitive: " << text(form::kInfinitive, false) << '\n'
-            << "root:       " << text(form::kRoot, false) << '\n'
-            << "binyan:     " << binyan;
-  if (binyan >= 1 && binyan <= 7) std::cout << " (" << kBinyanNames[binyan - 1] << ")";
-  std::cout << '\n'
-            << "table:      " << table << '\n'
-            << "pattern:    " << text(form::kPattern, true) << '\n';
-  printPersons("present", kPresent, forms);
-  printPersons("past", kPast, forms);
-  printPersons("future", kFuture, forms);
-  printPersons("imperative", kImperative, forms);
-  // Forms that have no cell of their own on the page (7 and 18) still belong to the conjugation.
-  for (const auto& [code, record] : forms) {
-    if (code == 7 || code == 18) std::cout << "form " << code << ": " << hebrew(record.formText) << '\n';
+  const VerbRecord* pattern = verb.form(form::kPattern);
+  out << "verb " << verb.verbId << '\n'
+      << "infinitive: " << verb.text(form::kInfinitive) << '\n'
+      << "root:       " << verb.text(form::kRoot) << '\n'
+      << "binyan:     " << binyan;
+  if (const std::string_view name = binyanLatinName(static_cast<std::uint32_t>(binyan)); !name.empty()) {
+    out << " (" << name << ")";
   }
-  std::cout << "translations:\n";
-  for (const VerbRecord& t : translations) {
-    std::cout << "  " << hebrew(t.formText) << "  -  " << codePageToUtf8(t.translationText, CodePage::Russian1251)
-              << '\n';
+  out << '\n'
+      << "table:      " << table << '\n'
+      << "pattern:    " << (pattern ? codePageToUtf8(pattern->listText, CodePage::Hebrew1255) : "-") << '\n';
+  for (const Tense& tense : tenses()) {
+    out << tense.title << ":\n";
+    for (const Person& p : tense.persons) {
+      const VerbRecord* base = verb.form(p.code);
+      const VerbRecord* alternative = verb.form(static_cast<std::uint16_t>(p.code + 50));
+      if (base == nullptr && alternative == nullptr) continue;
+      out << "  " << std::left << std::setw(20) << p.label;
+      if (base != nullptr) out << hebrewText(base->formText);
+      if (alternative != nullptr) {
+        out << (base != nullptr ? "  (also " : "(") << hebrewText(alternative->formText) << ")";
+      }
+      out << '\n';
+    }
+  }
+  // Forms that have no cell of their own on the page (7 and 18) still belong to the conjugation.
+  for (const std::uint16_t code : {std::uint16_t{7}, std::uint16_t{18}}) {
+    if (const VerbRecord* extra = verb.form(code)) {
+      out << "form " << code << ": " << hebrewText(extra->formText) << '\n';
+    }
+  }
+  out << "translations:\n";
+  for (const VerbRecord& t : verb.translations) {
+    out << "  " << hebrewText(t.formText) << "  -  " << codePageToUtf8(t.translationText, CodePage::Russian1251)
+        << '\n';
   }
 }
 
@@ -142,13 +104,10 @@ bool isCyrillic(std::u16string_view text) {
   return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x0400 && c <= 0x04FF; });
 }
 
-}  // namespace
-
-int runConjugate(const CommandLine& line) {
+int runConjugate(const CommandLine& line, std::ostream& out) {
   std::string error;
-  if (!line.onlyOptions({"db-dir"}, error) || !line.expectPositionals(1, "conjugate WORD [--db-dir DIR]", error)) {
-    return failWith(error);
-  }
+  if (!line.onlyOptions({"db-dir"}, error)) return usageError("conjugate", error);
+  if (line.positionals().size() != 1) return usageError("conjugate", "conjugate takes one WORD");
   const std::string& word = line.positionals()[0];
   // The word as the program's box would hold it; Cyrillic letters choose the Russian side.
   const std::u16string hebrewBox = codePageToUtf16(utf8ToCodePage(word, CodePage::Hebrew1255), CodePage::Hebrew1255);
@@ -156,7 +115,7 @@ int runConjugate(const CommandLine& line) {
   const bool russian = isCyrillic(russianBox);
   const std::string key = russian ? typedSearchText(russianBox, inputlanguage::kRussian)
                                   : typedSearchText(hebrewBox, inputlanguage::kHebrew);
-  if (key.empty()) return failWith("WORD is empty");
+  if (key.empty()) return usageError("conjugate", "WORD is empty");
 
   CoreSession session;
   if (!session.open(line, error)) return failWith(error);
@@ -164,10 +123,28 @@ int runConjugate(const CommandLine& line) {
       russian ? verbsOfRussianWord(session.readers(), key) : verbsOfHebrewWord(*session.databases().verbs, key);
   if (verbIds.empty()) return failWith("no verb has the form '" + word + "'");
   for (std::size_t i = 0; i < verbIds.size(); ++i) {
-    if (i > 0) std::cout << '\n';
-    printVerb(*session.databases().verbs, verbIds[i]);
+    if (i > 0) out << '\n';
+    printVerb(out, VerbForms::read(*session.databases().verbs, verbIds[i]));
   }
   return 0;
 }
+
+}  // namespace
+
+const CliCommand kConjugateCommand{
+    "conjugate", "WORD [--db-dir DIR]", "The whole conjugation of the verbs that have the form WORD",
+    [] {
+      return std::string(
+          "\n"
+          "WORD is any form of a verb, with or without vowel points (כותב, כָּתַב, לכתוב), or a Russian\n"
+          "word (писать), which gives the verbs that translate it. For each verb: its infinitive, root,\n"
+          "binyan, table and pattern, then the present, past, future and imperative by person, and its\n"
+          "translations. Hebrew is printed in logical order, as the terminal's own bidirectional\n"
+          "support expects it.\n"
+          "\n"
+          "example:\n"
+          "  quorix-cli conjugate כותב\n");
+    },
+    runConjugate};
 
 }  // namespace quorix

@@ -1,9 +1,10 @@
 #include "coresession.h"
 
 #include <filesystem>
-#include <iostream>
 
+#include "clinames.h"
 #include "db/codepages.h"
+#include "lists/cachefolder.h"
 #include "lists/rowtext.h"
 
 namespace quorix {
@@ -15,7 +16,7 @@ CoreSession::~CoreSession() {
 bool CoreSession::open(const CommandLine& line, std::string& error) {
   const std::string folder = line.databaseFolder();
   if (!databases_.load(folder, error)) return false;
-  const std::string cacheFolder = (std::filesystem::path(folder) / "query cache").string();
+  const std::string cacheFolder = queryCacheFolder(folder);
   // As at the program's start: a folder that cannot be made only means that every fill scans.
   std::error_code ignored;
   std::filesystem::create_directories(cacheFolder, ignored);
@@ -32,9 +33,9 @@ std::uint32_t CoreSession::fill(ListMode mode) {
   return core_->list().entryCount();
 }
 
-std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, bool russian) {
+std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, InputLanguage side) {
   std::string text;
-  if (russian) {
+  if (side == inputlanguage::kRussian) {
     RussianSearchEntry found;
     if (readers.russianIndex.entryAt(entry, found)) text = found.word();
   } else {
@@ -42,13 +43,7 @@ std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, b
     if (readers.verbs.decode(entry, record)) text = record.listText;
   }
   const RowTextParts parts = splitRowText(text);
-  return codePageToUtf8(std::string(parts.first) + std::string(parts.rest),
-                        russian ? CodePage::Russian1251 : CodePage::Hebrew1255);
-}
-
-int failWith(const std::string& message) {
-  std::cerr << "quorix-cli: " << message << '\n';
-  return 1;
+  return codePageToUtf8(std::string(parts.first) + std::string(parts.rest), sideOf(side).codePage);
 }
 
 }  // namespace quorix

@@ -1,8 +1,9 @@
 #pragma once
-// The program core as quorix-cli runs it: the databases of --db-dir, a ProgramCore on them with its
-// query cache in "<db-dir>/query cache", and hosts with no window behind them. A fill runs on the
-// worker thread as in the program; its calls on the "window" are carried out right there, since
-// the terminal's only thread just waits for the fill to end. Pages are kept, not shown.
+// The program core as quorix-cli runs it: the databases of --db-dir, a ProgramCore on them with the
+// query cache the program would use for that folder (lists/cachefolder.h), and hosts with no window
+// behind them. A fill runs on the worker thread as in the program; its calls on the "window" are
+// carried out right there, since the terminal's only thread just waits for the fill to end. Pages
+// are kept, not shown.
 
 #include <memory>
 #include <string>
@@ -58,11 +59,8 @@ class CoreSession : private ListWorkerHost, private WindowHost, private PageHost
   std::string lastPage_;
 };
 
-// The text of a list entry as a person reads it, in UTF-8: the list text of a verb record or the
-// word of a Russian entry, without the colour mark's two bytes; empty when it does not decode.
-std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, bool russian);
-
-// Writes "quorix-cli: " and the message as one line on standard error; returns the exit status 1.
-int failWith(const std::string& message);
+// The text of a list entry of a side as a person reads it, in UTF-8: the list text of a verb record
+// or the word of a Russian entry, without the colour mark's two bytes; empty when it does not decode.
+std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, InputLanguage side);
 
 }  // namespace quorix

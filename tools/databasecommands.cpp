@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <set>
 
 #include "clicommands.h"
@@ -14,11 +14,6 @@
 namespace quorix {
 
 namespace {
-
-int fail(const std::string& message) {
-  std::cerr << "quorix-cli: " << message << '\n';
-  return 1;
-}
 
 // A list text as a person reads it: the colour mark (byte 0x01 and a colour code) shown as
 // "[colour N]" between the Hebrew parts.
@@ -33,13 +28,12 @@ std::string readableListText(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
-int runInfo(const CommandLine& line) {
+int runInfo(const CommandLine& line, std::ostream& out) {
   std::string error;
-  if (!line.onlyOptions({"db-dir"}, error) || !line.expectPositionals(0, "info [--db-dir DIR]", error)) return fail(error);
+  if (!line.onlyOptions({"db-dir"}, error)) return usageError("info", error);
+  if (!line.positionals().empty()) return usageError("info", "info takes no arguments");
   DatabaseSet dbs;
-  if (!dbs.load(line.databaseFolder(), error)) return fail(error);
+  if (!dbs.load(line.databaseFolder(), error)) return failWith(error);
 
   const VerbDatabase& verbs = *dbs.verbs;
   std::uint32_t verbCount = 0;
@@ -55,54 +49,83 @@ int runInfo(const CommandLine& line) {
     const std::uint32_t group = dbs.translations->keyIndexEntry(i).russianKey / 1000;
     if (i == 0 || group != dbs.translations->keyIndexEntry(i - 1).russianKey / 1000) ++groupCount;
   }
-  std::cout << "records: " << verbs.recordCount() << "\nverbs: " << verbCount << "\ntables: " << tableCount
-            << "\nrussian groups: " << groupCount << "\nsearch entries: " << dbs.russianIndex->searchEntryCount()
-            << '\n';
+  out << "records: " << verbs.recordCount() << "\nverbs: " << verbCount << "\ntables: " << tableCount
+      << "\nrussian groups: " << groupCount << "\nsearch entries: " << dbs.russianIndex->searchEntryCount() << '\n';
   return 0;
 }
 
-int runSynthesize(const CommandLine& line) {
+int runSynthesize(const CommandLine& line, std::ostream& out) {
   std::string error;
   std::uint32_t records = 0;
   if (!line.onlyOptions({"records", "out"}, error) ||
-      !line.expectPositionals(0, "synthesize --records N --out DIR", error) ||
-      !line.numberOption("records", 210000, 4000000, records, error)) {
-    return fail(error);
+      !line.numberOption("records", 210000, 0, 4000000, records, error)) {
+    return usageError("synthesize", error);
   }
-  const std::optional<std::string> out = line.option("out");
-  if (!out) return fail("synthesize needs --out DIR");
+  if (!line.positionals().empty()) return usageError("synthesize", "synthesize takes no arguments");
+  const std::optional<std::string> folder = line.option("out");
+  if (!folder) return usageError("synthesize", "synthesize needs --out DIR");
   std::error_code ec;
-  std::filesystem::create_directories(*out, ec);
-  if (ec) return fail(*out + ": cannot create the folder: " + ec.message());
+  std::filesystem::create_directories(*folder, ec);
+  if (ec) return failWith(*folder + ": cannot create the folder: " + ec.message());
   SynthesisCounts counts;
-  if (!synthesizeDatabases(records, *out, counts, error)) return fail(error);
-  std::cout << "wrote " << counts.records << " records of " << counts.verbs << " verbs, " << counts.russianRecords
-            << " translation records and " << counts.searchEntries << " search entries to " << *out << '\n';
+  if (!synthesizeDatabases(records, *folder, counts, error)) return failWith(error);
+  out << "wrote " << counts.records << " records of " << counts.verbs << " verbs, " << counts.russianRecords
+      << " translation records and " << counts.searchEntries << " search entries to " << *folder << '\n';
   return 0;
 }
 
-int runDumpVerb(const CommandLine& line) {
+int runDumpVerb(const CommandLine& line, std::ostream& out) {
   std::string error;
   std::uint32_t verbId = 0;
-  if (!line.onlyOptions({"db-dir"}, error) || !line.expectPositionals(1, "dump-verb VERBID [--db-dir DIR]", error)) {
-    return fail(error);
-  }
+  if (!line.onlyOptions({"db-dir"}, error)) return usageError("dump-verb", error);
+  if (line.positionals().size() != 1) return usageError("dump-verb", "dump-verb takes one VERBID");
   if (!parseNumber(line.positionals()[0], 0xFFFFFFFFu, verbId)) {
-    return fail("VERBID must be a whole number, not '" + line.positionals()[0] + "'");
+    return usageError("dump-verb", "VERBID must be a whole number, not '" + line.positionals()[0] + "'");
   }
   DatabaseSet dbs;
-  if (!dbs.load(line.databaseFolder(), error)) return fail(error);
+  if (!dbs.load(line.databaseFolder(), error)) return failWith(error);
   std::uint32_t shown = 0;
-  std::cout << "form\ttable\tform text\tlist text\ttranslation\n";
+  out << "form\ttable\tform text\tlist text\ttranslation\n";
   forEachRecordOfVerb(*dbs.verbs, verbId, [&](RecordOffset, const VerbRecord& r) {
-    std::cout << r.formCode << '\t' << r.tableNumber << '\t' << codePageToUtf8(r.formText, CodePage::Hebrew1255)
-              << '\t' << readableListText(r.listText) << '\t'
-              << codePageToUtf8(r.translationText, CodePage::Russian1251) << '\n';
+    out << r.formCode << '\t' << r.tableNumber << '\t' << codePageToUtf8(r.formText, CodePage::Hebrew1255) << '\t'
+        << readableListText(r.listText) << '\t' << codePageToUtf8(r.translationText, CodePage::Russian1251) << '\n';
     ++shown;
     return true;
   });
-  if (shown == 0) return fail("no verb with id " + std::to_string(verbId));
+  if (shown == 0) return failWith("no verb with id " + std::to_string(verbId));
   return 0;
 }
+
+}  // namespace
+
+const CliCommand kInfoCommand{
+    "info", "[--db-dir DIR]",
+    "Counts of the records, verbs, tables, Russian groups and search entries of the databases",
+    [] {
+      return std::string(
+          "\nPrints five lines, \"records: N\", \"verbs: N\", \"tables: N\", \"russian groups: N\" and\n"
+          "\"search entries: N\". A quick check that the databases of a folder load.\n");
+    },
+    runInfo};
+
+const CliCommand kSynthesizeCommand{
+    "synthesize", "--records N --out DIR", "Write a synthetic full-scale set of the three databases",
+    [] {
+      return std::string(
+          "\nWrites hebrew.db, russian.db and rusearch.db with N verb records (default 210000, at most\n"
+          "4000000) of made-up verbs into DIR, which is created if needed: data of the real files' shape\n"
+          "and size for benchmarks and tests, not a dictionary.\n");
+    },
+    runSynthesize};
+
+const CliCommand kDumpVerbCommand{
+    "dump-verb", "VERBID [--db-dir DIR]", "Every stored record of one verb",
+    [] {
+      return std::string(
+          "\nOne line per record of the verb with that id, in stored order: form code, table number, form\n"
+          "text, list text (its colour mark as [colour N]) and translation, separated by tabs, below a\n"
+          "heading line. For checking the data; conjugate shows a verb as a reader wants it.\n");
+    },
+    runDumpVerb};
 
 }  // namespace quorix

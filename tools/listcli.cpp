@@ -1,101 +1,121 @@
 // quorix-cli list and find: the program's list fills and typed search, in a terminal.
 
-#include <iostream>
+#include <ostream>
 
 #include "clicommands.h"
 #include "coresession.h"
 #include "db/codepages.h"
+#include "listarguments.h"
 #include "lists/typedsearch.h"
 
 namespace quorix {
 
 namespace {
 
-// MODE and the state the fill reads: --binyan (currentBinyan), --table (currentTable), --filter
-// (formFilter, all forms by default).
-bool readFillSettings(const CommandLine& line, const std::string& modeText, ProgramState& state, ListMode& mode,
-                      std::string& error) {
-  std::uint32_t value = 0;
-  if (!parseNumber(modeText, listmode::kLast, value)) {
-    error = "unknown mode '" + modeText + "': the modes are 0 to 10";
-    return false;
-  }
-  mode = static_cast<ListMode>(value);
-  std::uint32_t binyan = 0;
-  std::uint32_t filter = 0;
-  if (!line.numberOption("binyan", 0, 255, binyan, error) ||
-      !line.numberOption("table", 0, 0xFFFFFFFFu, state.currentTable, error) ||
-      !line.numberOption("filter", formfilter::kAll, 0xFFFF, filter, error)) {
-    return false;
-  }
-  if (!isKnownFormFilter(static_cast<FormFilter>(filter))) {
-    error = "--filter is one of 11 (all forms), 99 (root), 0 (infinitive), 21 (present), 4 (past), not " +
-            std::to_string(filter);
-    return false;
-  }
-  state.currentBinyan = static_cast<std::uint8_t>(binyan);
-  state.formFilter = static_cast<FormFilter>(filter);
-  // The list is read on the side of its mode, as the program switches its input language for it.
-  state.inputLanguage = isRussianMode(mode) ? inputlanguage::kRussian : inputlanguage::kHebrew;
-  return true;
+constexpr std::string_view kListOptions[] = {"db-dir", "binyan", "table", "filter"};
+constexpr std::string_view kFindOptions[] = {"db-dir", "mode", "binyan", "table", "filter"};
+
+std::string listOptionsHelp() {
+  return "  --binyan B     the binyan of tables-of-binyan and verbs-of-binyan, by number:\n"
+         "                 " +
+         binyanList() +
+         "\n"
+         "  --table T      the table of verbs-of-table: the binyan times 10000 plus the table's number\n"
+         "                 within it (10001 is the first table of pa'al)\n"
+         "  --filter F     the forms that modes 5 to 8 list, by name or number (all by default):\n"
+         "                 " +
+         formFilterList() +
+         "\n"
+         "  --db-dir DIR   the folder of the databases (default: the folder of quorix-cli)\n";
 }
 
-// Checks MODE and the options, then opens the session with them in its state.
-bool openForFill(const CommandLine& line, const std::string& modeText, CoreSession& session, ListMode& mode,
-                 std::string& error) {
-  ProgramState settings;
-  if (!readFillSettings(line, modeText, settings, mode, error) || !session.open(line, error)) return false;
-  ProgramState& state = session.core().state();
-  state.currentBinyan = settings.currentBinyan;
-  state.currentTable = settings.currentTable;
-  state.formFilter = settings.formFilter;
-  state.inputLanguage = settings.inputLanguage.load();
-  return true;
-}
-
-}  // namespace
-
-int runList(const CommandLine& line) {
+int runList(const CommandLine& line, std::ostream& out) {
   std::string error;
-  constexpr const char* kUsage = "list MODE [--binyan B] [--table T] [--filter F] [--db-dir DIR]";
-  if (!line.onlyOptions({"db-dir", "binyan", "table", "filter"}, error) || !line.expectPositionals(1, kUsage, error)) {
-    return failWith(error);
-  }
+  if (!line.onlyOptions(kListOptions, error)) return usageError("list", error);
+  if (line.positionals().size() != 1) return usageError("list", "list takes one MODE");
+  ListArguments list;
+  if (!list.read(line, line.positionals()[0], error)) return usageError("list", error);
   CoreSession session;
-  ListMode mode = 0;
-  if (!openForFill(line, line.positionals()[0], session, mode, error)) return failWith(error);
-  const std::uint32_t count = session.fill(mode);
+  if (!session.open(line, error)) return failWith(error);
+  if (!list.checkTable(*session.databases().verbs, error)) return usageError("list", error);
+  const std::uint32_t count = list.fill(session);
   const DatabaseReaders readers = session.readers();
   const EntryArray& entries = session.core().list().entries();
   for (std::uint32_t i = 0; i < count; ++i) {
     const ListEntry entry = entries.at(i);
-    std::cout << entry << '\t' << readableEntryText(readers, entry, isRussianMode(mode)) << '\n';
+    out << entry << '\t' << readableEntryText(readers, entry, list.mode->side) << '\n';
   }
   return 0;
 }
 
-int runFind(const CommandLine& line) {
+int runFind(const CommandLine& line, std::ostream& out) {
   std::string error;
-  constexpr const char* kUsage = "find TEXT --mode N [--binyan B] [--table T] [--filter F] [--db-dir DIR]";
-  if (!line.onlyOptions({"db-dir", "mode", "binyan", "table", "filter"}, error) ||
-      !line.expectPositionals(1, kUsage, error)) {
-    return failWith(error);
-  }
+  if (!line.onlyOptions(kFindOptions, error)) return usageError("find", error);
+  if (line.positionals().size() != 1) return usageError("find", "find takes one TEXT");
+  ListArguments list;
+  if (!list.read(line, line.option("mode").value_or("all-forms"), error)) return usageError("find", error);
   CoreSession session;
-  ListMode mode = 0;
-  if (!openForFill(line, line.option("mode").value_or("0"), session, mode, error)) return failWith(error);
-  const ProgramState& state = session.core().state();
-  session.fill(mode);
+  if (!session.open(line, error)) return failWith(error);
+  if (!list.checkTable(*session.databases().verbs, error)) return usageError("find", error);
+  list.fill(session);
 
-  // The box's text as the program would read it: typed in the code page of the input language.
+  // The box's text as the program would read it: typed in the code page of the list's side.
   const std::string& typed = line.positionals()[0];
-  const CodePage codePage = isRussianMode(mode) ? CodePage::Russian1251 : CodePage::Hebrew1255;
+  const CodePage codePage = sideOf(list.mode->side).codePage;
   const std::u16string boxText = codePageToUtf16(utf8ToCodePage(typed, codePage), codePage);
   // An empty box searches nothing, so it selects nothing.
-  const std::int32_t index =
-      boxText.empty() ? -1 : session.core().list().findPrefix(typedSearchText(boxText, state.inputLanguage));
-  std::cout << index << '\n';
+  const VirtualList& found = session.core().list();
+  const std::int32_t index = boxText.empty() ? -1 : found.findPrefix(typedSearchText(boxText, list.mode->side));
+  if (index < 0) {
+    out << "-1\n";
+    return 0;
+  }
+  const ListEntry entry = found.entries().at(static_cast<std::uint32_t>(index));
+  out << index << '\t' << entry << '\t' << readableEntryText(session.readers(), entry, list.mode->side) << '\n';
   return 0;
 }
+
+}  // namespace
+
+const CliCommand kListCommand{
+    "list", "MODE [--binyan B] [--table T] [--filter F] [--db-dir DIR]",
+    "The list the program shows for MODE: entry value, tab, row text",
+    [] {
+      return "\n"
+             "One line per entry of the list, in the program's order: the entry value (a record offset,\n"
+             "which page takes), a tab, and the row text in UTF-8. MODE is a name or a number:\n" +
+             listModeTable() +
+             "Modes marked [ru] list the Russian side. The lists are kept in the query cache, as the\n"
+             "program keeps them, so the second call of a mode does not scan the databases again.\n"
+             "\n"
+             "options:\n" +
+             listOptionsHelp() +
+             "\n"
+             "examples:\n"
+             "  quorix-cli list infinitives\n"
+             "  quorix-cli list verbs-of-table --table 10001\n"
+             "  quorix-cli list verbs-of-binyan --binyan 3 --filter past\n";
+    },
+    runList};
+
+const CliCommand kFindCommand{
+    "find", "TEXT [--mode M] [--binyan B] [--table T] [--filter F] [--db-dir DIR]",
+    "The entry of list M that typing TEXT selects: index, entry value, row text",
+    [] {
+      return "\n"
+             "Typed search, as the \"Verb:\" box does it: the first entry of the list of mode M (a name or a\n"
+             "number as list --help shows them; all-forms by default) whose row begins with TEXT, vowel\n"
+             "points left out. Prints its index in the list, a tab, its entry value (what page takes), a\n"
+             "tab and its row text; prints -1 when no row begins with TEXT. Hebrew modes take Hebrew\n"
+             "text, Russian modes Russian.\n"
+             "\n"
+             "options:\n"
+             "  --mode M       the list to search (default all-forms)\n" +
+             listOptionsHelp() +
+             "\n"
+             "example:\n"
+             "  quorix-cli page \"$(quorix-cli find כתב --mode infinitives | cut -f2)\" --text\n";
+    },
+    runFind};
 
 }  // namespace quorix

@@ -7,14 +7,22 @@ set -eu
 cli=$1
 synthetic=$2
 other=$3
-here=$(dirname "$0")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*"; exit 1; }
 fresh() { rm -rf "$work/db"; mkdir "$work/db"; cp "$1"/hebrew.db "$1"/russian.db "$1"/rusearch.db "$work/db/"; }
 # A hang would be the failure: at most 10 seconds per run (timeout's status 124 is no start-up error).
 run() { timeout 10 "$cli" "$@" --db-dir "$work/db"; }
-bad() { message=$1; shift; sh "$here/expect-failure.sh" "$message" timeout 10 "$cli" "$@" --db-dir "$work/db" || exit 1; }
+# A run that must fail: non-zero status (not timeout's 124) and one error line with the message.
+bad() {
+  message=$1; shift
+  status=0
+  errors=$(timeout 10 "$cli" "$@" --db-dir "$work/db" 2>&1 >/dev/null) || status=$?
+  [ "$status" -ne 0 ] || fail "succeeded, but should have failed: $*"
+  [ "$status" -ne 124 ] || fail "hung: $*"
+  [ "$(printf '%s\n' "$errors" | wc -l)" -eq 1 ] || fail "not one error line: $errors"
+  case "$errors" in *"$message"*) ;; *) fail "the error lacks '$message': $errors" ;; esac
+}
 
 for name in hebrew.db russian.db rusearch.db; do
   fresh "$synthetic"

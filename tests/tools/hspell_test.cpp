@@ -3,7 +3,7 @@
 // masculine singular past for that form. Failures that are not defects of ours (a spelling Hspell
 // does not accept, a verb Hspell holds in another sense) are listed in data/checks/hspell.tsv with
 // their reason. An unrecognised form that is not listed, a listed exception that no longer fails, or
-// a share of recognised forms below 97% fails the test.
+// a share of recognised forms below 99.5% fails the test.
 
 #include <gtest/gtest.h>
 
@@ -125,7 +125,9 @@ TEST(Hspell, RecognisesTheFullSpellingOfEveryFormOfTheVerbsItKnows) {
     ++knownVerbs;
     for (const ConjugatedForm& f : v.conjugation.forms) {
       const auto info = sources.formCodes().find(f.code);
-      if (!f.exists || !info || info->hspell.empty()) continue;
+      if (!f.exists || !info || info->hspell.empty() || v.conjugation.spelledLikeItsBase(f)) {
+        continue;  // its spelling is checked as the form it stands beside
+      }
       ++checked;
       const std::string form = toUtf8(f.unpointed);
       if (recognises(analyses[form], *info)) {
@@ -144,7 +146,7 @@ TEST(Hspell, RecognisesTheFullSpellingOfEveryFormOfTheVerbsItKnows) {
   const double share = checked == 0 ? 0.0 : static_cast<double>(recognised) / static_cast<double>(checked);
   std::printf("Hspell: %zu of %zu verbs known; %zu of %zu forms recognised (%.2f%%), %zu listed exceptions\n",
               knownVerbs, dictionary.verbs.size(), recognised, checked, 100.0 * share, usedExceptions.size());
-  EXPECT_GE(share, 0.97);
+  EXPECT_GE(share, 0.995);
   EXPECT_GE(knownVerbs, dictionary.verbs.size() / 2) << "Hspell should know most of our verbs";
   EXPECT_TRUE(unexplained.empty()) << "forms Hspell does not recognise: fix the paradigm or list them in "
                                        "data/checks/hspell.tsv with the reason\n"

@@ -38,6 +38,12 @@ const ConjugatedForm* Conjugation::find(std::uint16_t code) const {
   return nullptr;
 }
 
+bool Conjugation::spelledLikeItsBase(const ConjugatedForm& form) const {
+  if (form.code < 50 || form.code > 84 || !form.exists) return false;
+  const ConjugatedForm* base = find(static_cast<std::uint16_t>(form.code - 50));
+  return base && base->exists && base->unpointed == form.unpointed;
+}
+
 bool conjugate(const Root& root, const Paradigm& paradigm, const VerbOverrides* overrides,
                const std::vector<std::uint16_t>& requiredCodes, Conjugation& conjugation, std::string& error) {
   conjugation = Conjugation{};

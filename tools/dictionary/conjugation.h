@@ -24,6 +24,9 @@ struct Conjugation {
   std::vector<std::string> variants;  // the variants that were applied, in paradigm order
 
   const ConjugatedForm* find(std::uint16_t code) const;
+  // Whether `form` is an alternative (50-84) spelled like the form it stands beside, different only in
+  // its points (אִכָּנֵס beside אֶכָּנֵס).
+  bool spelledLikeItsBase(const ConjugatedForm& form) const;
 };
 
 // False with `error` when an override asks for a variant the paradigm lacks, a required code has

@@ -67,6 +67,11 @@ void addVerbRecords(const LexiconVerb& verb, const TableEntry& table, const Comp
       add(form.code, "-", "-", "");
       continue;
     }
+    // Listed, it would be a second, identical row beside the form it stands beside.
+    if (compiled.conjugation.spelledLikeItsBase(form)) {
+      add(form.code, hebrew(form.pointed), "-", "");
+      continue;
+    }
     std::string listText = hebrew(form.unpointed);
     if (form.code != 0 && form.unpointed != headword.unpointed) listText += hint;
     add(form.code, hebrew(form.pointed), std::move(listText), "");

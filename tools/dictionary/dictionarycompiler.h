@@ -8,7 +8,9 @@
 // apart), an English row 100 and a Russian row 101 (the headword beside the glosses). A form's list
 // text is its full spelling, followed for every form but the infinitive by the colour mark (0x01,
 // blue 5) and, after two blanks, the headword in full spelling, so that a row of the all-forms list
-// says which verb it belongs to. A form that does not exist is "-" in both texts. The headword is
+// says which verb it belongs to. A form that does not exist is "-" in both texts; an alternative
+// spelled like the form it stands beside (אִכָּנֵס, אֶכָּנֵס) has the list text "-", so that the lists
+// show that spelling once. The headword is
 // the infinitive, or the third person masculine singular past where the binyan has no infinitive.
 //
 // The Russian side: one group per Russian gloss, in the order of its code page 1251 bytes; group g

@@ -59,6 +59,13 @@ bool FormCodeTable::load(const std::string& path, std::string& error) {
   return true;
 }
 
+bool FormCodeTable::lists(std::uint16_t code) const {
+  for (const FormCodeInfo& info : codes_) {
+    if (info.code == code) return true;
+  }
+  return false;
+}
+
 std::optional<FormCodeInfo> FormCodeTable::find(std::uint16_t code) const {
   for (const FormCodeInfo& info : codes_) {
     if (info.code == code) return info;

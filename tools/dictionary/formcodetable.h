@@ -32,6 +32,8 @@ class FormCodeTable {
   // a listed one.
   std::optional<FormCodeInfo> find(std::uint16_t code) const;
   const std::vector<FormCodeInfo>& listed() const { return codes_; }
+  // Whether the file lists the code itself (58 is listed; 61, a second form of 11, is not).
+  bool lists(std::uint16_t code) const;
   std::vector<std::uint16_t> requiredCodes() const;
 
  private:

@@ -1,6 +1,5 @@
 #include "lexicon.h"
 
-#include <charconv>
 #include <set>
 
 #include "tabfile.h"
@@ -8,12 +7,6 @@
 namespace quorix::dictionary {
 
 namespace {
-
-template <typename T>
-bool parseNumber(const std::string& text, T& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
 
 std::string trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -57,7 +50,7 @@ bool Lexicon::load(const std::string& path, std::string& error) {
     }
     LexiconVerb verb;
     verb.line = line.number;
-    if (!parseNumber(f[0], verb.verbId) || verb.verbId == 0 || !ids.insert(verb.verbId).second) {
+    if (!parseWholeNumber(f[0], verb.verbId) || verb.verbId == 0 || !ids.insert(verb.verbId).second) {
       error = whereIs(path, line) + "verbId '" + f[0] + "' is not a positive number or repeats";
       return false;
     }
@@ -67,7 +60,7 @@ bool Lexicon::load(const std::string& path, std::string& error) {
       return false;
     }
     verb.rootText = trimmed(f[1]);
-    if (!parseNumber(f[2], verb.binyan) || !parseNumber(f[3], verb.tableNumber) || verb.binyan < 1 ||
+    if (!parseWholeNumber(f[2], verb.binyan) || !parseWholeNumber(f[3], verb.tableNumber) || verb.binyan < 1 ||
         verb.binyan > 7 || verb.tableNumber / 10000 != static_cast<std::uint32_t>(verb.binyan)) {
       error = whereIs(path, line) + "the binyan must be 1 to 7 and the first digit of the table number";
       return false;

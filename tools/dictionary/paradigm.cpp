@@ -1,7 +1,6 @@
 #include "paradigm.h"
 
 #include <algorithm>
-#include <charconv>
 #include <sstream>
 
 #include "hebrewtext.h"
@@ -10,11 +9,6 @@
 namespace quorix::dictionary {
 
 namespace {
-
-bool parseNumber(std::string_view text, std::size_t& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
 
 std::vector<std::string> words(const std::string& text) {
   std::istringstream in(text);
@@ -72,18 +66,18 @@ bool parseRootTest(const std::string& text, RootTest& condition, std::string& er
   }
   const std::string right = text.substr(eq + 1);
   if (left == "size") {
-    if (!parseNumber(right, condition.size)) {
+    if (!parseWholeNumber(right, condition.size)) {
       error = "condition '" + text + "': size needs a number";
       return false;
     }
     return true;
   }
-  if (!parseNumber(left, condition.radical) || condition.radical < 1 || condition.radical > 4) {
+  if (!parseWholeNumber(left, condition.radical) || condition.radical < 1 || condition.radical > 4) {
     error = "condition '" + text + "': radical must be 1 to 4";
     return false;
   }
   if (right[0] == '#') {
-    if (!parseNumber(std::string_view(right).substr(1), condition.sameAs) || condition.sameAs < 1 ||
+    if (!parseWholeNumber(std::string_view(right).substr(1), condition.sameAs) || condition.sameAs < 1 ||
         condition.sameAs > 4) {
       error = "condition '" + text + "': #j needs a radical 1 to 4";
       return false;
@@ -126,7 +120,7 @@ bool parseRootCondition(const std::string& text, RootCondition& condition, std::
 bool parseParadigmCell(const std::vector<std::string>& fields, std::size_t first, ParadigmCell& cell,
                        std::string& error) {
   std::size_t code = 0;
-  if (fields.size() <= first || !parseNumber(fields[first], code) || code > 84) {
+  if (fields.size() <= first || !parseWholeNumber(fields[first], code) || code > 84) {
     error = "form code '" + (fields.size() > first ? fields[first] : std::string()) + "' is not 0 to 84";
     return false;
   }
@@ -166,7 +160,7 @@ bool Paradigm::load(const std::string& path, std::string& error) {
       std::string message;
       if (items[0] == "@like" && items.size() == 2 && line.fields.size() == 1 && target == &cells_) {
         std::size_t table = 0;
-        if (!parseNumber(items[1], table) || table < 10000 || table > 79999) {
+        if (!parseWholeNumber(items[1], table) || table < 10000 || table > 79999) {
           error = whereIs(path, line) + "@like needs a table number";
           return false;
         }

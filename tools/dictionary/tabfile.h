@@ -2,7 +2,9 @@
 // Reading the dictionary's tab-separated sources: UTF-8 text, one record a line, fields split at
 // tabs, lines that begin with '#' and blank lines skipped, a trailing carriage return dropped.
 
+#include <charconv>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorix::dictionary {
@@ -18,5 +20,13 @@ bool readTabFile(const std::string& path, std::vector<TabLine>& lines, std::stri
 
 // "file:line: " for messages about one line.
 std::string whereIs(const std::string& path, const TabLine& line);
+
+// A field that must be a whole number in decimal, nothing before or after it; false when it is not
+// or does not fit `value`.
+template <typename T>
+bool parseWholeNumber(std::string_view text, T& value) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && !text.empty();
+}
 
 }  // namespace quorix::dictionary

@@ -1,20 +1,8 @@
 #include "tablecatalogue.h"
 
-#include <charconv>
-
 #include "tabfile.h"
 
 namespace quorix::dictionary {
-
-namespace {
-
-template <typename T>
-bool parseNumber(const std::string& text, T& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-}  // namespace
 
 bool TableCatalogue::load(const std::string& path, std::string& error) {
   std::vector<TabLine> lines;
@@ -27,7 +15,7 @@ bool TableCatalogue::load(const std::string& path, std::string& error) {
       return false;
     }
     TableEntry entry;
-    if (!parseNumber(f[0], entry.row) || !parseNumber(f[1], entry.tableNumber) || !parseNumber(f[2], entry.binyan)) {
+    if (!parseWholeNumber(f[0], entry.row) || !parseWholeNumber(f[1], entry.tableNumber) || !parseWholeNumber(f[2], entry.binyan)) {
       error = whereIs(path, line) + "row, table number and binyan must be numbers";
       return false;
     }

@@ -1,0 +1,93 @@
+#pragma once
+// The words quorix-cli uses for the program's numbers: list modes, form filters, binyans and the
+// sides of the databases. Each table is the one place a name is defined; the help texts, the man
+// page's lists and the argument checks all read them, so a new mode or side is one more row.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "db/codepages.h"
+#include "lists/listmode.h"
+#include "lists/programstate.h"
+
+namespace quorix {
+
+// A side of the databases: the language whose words a list shows and a page is built for.
+struct SideName {
+  std::string_view name;  // as --side takes it
+  InputLanguage language;
+  CodePage codePage;  // of the words of its lists
+  std::string_view title;
+};
+inline constexpr SideName kSides[] = {
+    {"he", inputlanguage::kHebrew, CodePage::Hebrew1255, "Hebrew (hebrew.db)"},
+    {"ru", inputlanguage::kRussian, CodePage::Russian1251, "Russian (rusearch.db, russian.db)"},
+};
+
+// A list mode with the settings of the program's state that its fill reads.
+struct ListModeName {
+  ListMode mode;
+  std::string_view name;
+  std::string_view lists;
+  InputLanguage side;
+  bool usesBinyan;  // currentBinyan
+  bool usesTable;   // currentTable
+  bool usesFilter;  // formFilter
+};
+inline constexpr ListModeName kListModes[] = {
+    {listmode::kAllForms, "all-forms", "every form of every verb, alphabetical", inputlanguage::kHebrew, false, false,
+     false},
+    {listmode::kRoots, "roots", "the roots, alphabetical", inputlanguage::kHebrew, false, false, false},
+    {listmode::kPresent, "present", "the present forms (masculine singular), alphabetical", inputlanguage::kHebrew,
+     false, false, false},
+    {listmode::kPast, "past", "the past forms (he), alphabetical", inputlanguage::kHebrew, false, false, false},
+    {listmode::kInfinitives, "infinitives", "the infinitives, alphabetical", inputlanguage::kHebrew, false, false,
+     false},
+    {listmode::kTablesOfBinyan, "tables-of-binyan", "the model verb of each table of one binyan",
+     inputlanguage::kHebrew, true, false, true},
+    {listmode::kTablesByNumber, "tables-by-number", "the model verb of each table, by table number",
+     inputlanguage::kHebrew, false, false, true},
+    {listmode::kVerbsOfBinyan, "verbs-of-binyan", "the verbs of one binyan, alphabetical", inputlanguage::kHebrew, true,
+     false, true},
+    {listmode::kVerbsOfTable, "verbs-of-table", "the verbs of one conjugation table, alphabetical",
+     inputlanguage::kHebrew, false, true, true},
+    {listmode::kRussianAll, "russian", "every Russian word", inputlanguage::kRussian, false, false, false},
+    {listmode::kRussianInfinitives, "russian-infinitives", "the Russian infinitives", inputlanguage::kRussian, false,
+     false, false},
+};
+
+struct FormFilterName {
+  FormFilter filter;
+  std::string_view name;
+};
+inline constexpr FormFilterName kFormFilters[] = {
+    {formfilter::kAll, "all"},         {formfilter::kRoot, "root"}, {formfilter::kInfinitive, "infinitive"},
+    {formfilter::kPresent, "present"}, {formfilter::kPast, "past"},
+};
+
+// Binyan 1 to 7 in Latin letters, as a reader of English grammars knows them.
+inline constexpr std::string_view kBinyanLatinNames[] = {"pa'al",  "nif'al", "pi'el",   "pu'al",
+                                                         "hif'il", "huf'al", "hitpa'el"};
+inline constexpr std::uint32_t kFirstBinyan = 1;
+inline constexpr std::uint32_t kLastBinyan = 7;
+
+// By name or by number; none for anything else.
+const ListModeName* findListMode(std::string_view nameOrNumber);
+std::optional<FormFilter> findFormFilter(std::string_view nameOrNumber);
+const SideName* findSide(std::string_view name);
+const SideName& sideOf(InputLanguage language);
+
+// "pa'al" for 1; empty outside 1 to 7.
+std::string_view binyanLatinName(std::uint32_t binyan);
+
+// One line per row, for the help texts: "   0 all-forms             every form ..." and
+// "all (11), root (99), ...".
+std::string listModeTable();
+std::string formFilterList();
+std::string binyanList();
+std::string sideList();
+
+}  // namespace quorix
