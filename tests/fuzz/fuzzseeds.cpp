@@ -1,7 +1,12 @@
-// quorix-fuzz-seeds: writes the seed corpora of the fuzz targets, taken from the compiled
-// dictionary, so that the repository holds no binary input. Each target's folder gets a few small
-// files that the program accepts (small databases of real verbs, real list files, real page
-// addresses and texts); the fuzzer mutates from there.
+// quorix-fuzz-seeds: writes what the fuzz targets start from, taken from the compiled dictionary,
+// so that the repository holds no binary input:
+//   OUTDIR/dictionary/   a small dictionary of real verbs: the model verb of every table, with every
+//                        verb that shares a root with the first few, their Russian groups and search
+//                        entries. The targets that fuzz what reads loaded databases run on it: its
+//                        pages cost a fraction of the whole dictionary's (the binyan listing walks
+//                        every root), and an offset the fuzzer picks lands on a record far more often.
+//   OUTDIR/<target>/     a few inputs each target accepts (small databases, list files, page
+//                        addresses, texts); the fuzzer mutates from there.
 //
 // Usage: quorix-fuzz-seeds DBDIR OUTDIR
 
@@ -17,6 +22,7 @@
 #include "db/contenthash.h"
 #include "db/databasewriter.h"
 #include "db/recordwalks.h"
+#include "fuzzdictionary.h"
 #include "lists/cachemanifest.h"
 #include "lists/listmode.h"
 #include "lists/querycache.h"
@@ -149,6 +155,73 @@ void pageSeeds(const DatabaseSet& d, SeedWriter& seeds) {
   if (d.russianIndex->entryAt(0, e)) seeds.add("htmltext", std::string(1, '\1') + std::string(e.word()));
 }
 
+// The model verb (first entry of its run in the table index) of every table, then every verb that
+// shares a root with the models of the first three tables, so that binyan listings have links.
+std::vector<std::uint32_t> fuzzDictionaryVerbs(const VerbDatabase& verbs) {
+  std::vector<std::uint32_t> chosen;
+  std::set<std::uint32_t> seen;
+  std::set<std::string> sharedRoots;
+  for (std::uint32_t i = 0; i < verbs.tableIndexCount(); ++i) {
+    if (i > 0 && verbs.tableIndexEntry(i).tableNumber == verbs.tableIndexEntry(i - 1).tableNumber) continue;
+    VerbRecord r;
+    if (!verbs.decode(verbs.tableIndexEntry(i).offset, r) || !seen.insert(r.verbId).second) continue;
+    chosen.push_back(r.verbId);
+    if (sharedRoots.size() < 3) {
+      forEachRecordOfVerb(verbs, r.verbId, [&](RecordOffset, const VerbRecord& v) {
+        if (v.formCode == form::kRoot) sharedRoots.insert(std::string(v.listText));
+        return true;
+      });
+    }
+  }
+  forEachRecordOfForm(verbs, form::kRoot, [&](RecordOffset, const VerbRecord& r) {
+    if (sharedRoots.contains(std::string(r.listText)) && seen.insert(r.verbId).second) chosen.push_back(r.verbId);
+    return true;
+  });
+  return chosen;
+}
+
+// Writes the small dictionary into `folder`; false with `error` when a file cannot be written.
+bool writeFuzzDictionary(const DatabaseSet& d, const std::string& folder, std::string& error) {
+  const std::vector<std::uint32_t> ids = fuzzDictionaryVerbs(*d.verbs);
+  const std::set<std::uint32_t> kept(ids.begin(), ids.end());
+  ModelVerbs models;
+  for (std::uint32_t id : ids) {
+    VerbRecord r;
+    if (d.verbs->decode(d.verbs->lookup(IndexKind::ByVerbId, id), r)) models.try_emplace(r.tableNumber, id);
+  }
+  // The Russian groups with a row of a kept verb: their head and those rows.
+  const TranslationDatabase& t = *d.translations;
+  std::vector<TranslationRecordSource> rows;
+  std::set<std::uint32_t> groups;
+  TranslationRecord head;
+  for (std::uint32_t i = 0; i < t.keyCount(); ++i) {
+    TranslationRecord r;
+    if (!t.decode(t.keyIndexEntry(i).offset, r)) continue;
+    if (r.russianKey % 1000 == 0) {
+      head = r;
+      continue;
+    }
+    if (!kept.contains(r.verbId)) continue;
+    if (groups.insert(r.russianKey / 1000).second) {
+      rows.push_back({head.russianKey, head.verbId, head.marked, std::string(head.russianText), std::string(head.hebrewText)});
+    }
+    rows.push_back({r.russianKey, r.verbId, r.marked, std::string(r.russianText), std::string(r.hebrewText)});
+  }
+  std::vector<SearchEntrySource> entries;
+  for (std::uint32_t i = 0; i < d.russianIndex->searchEntryCount(); ++i) {
+    RussianSearchEntry e;
+    if (d.russianIndex->entryAt(i * 48, e) && groups.contains(e.key / 1000)) {
+      entries.push_back({e.key, e.highlightCell, e.markedOnly, std::string(e.word())});
+    }
+  }
+  std::filesystem::create_directories(folder);
+  std::vector<std::uint8_t> image;
+  return buildVerbDatabase(recordsOfVerbs(*d.verbs, ids), models, image, error) &&
+         writeDatabaseImage(folder + "/hebrew.db", image, error) && buildTranslationDatabase(rows, image, error) &&
+         writeDatabaseImage(folder + "/russian.db", image, error) && buildRussianSearchIndex(entries, image, error) &&
+         writeDatabaseImage(folder + "/rusearch.db", image, error);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -164,10 +237,16 @@ int main(int argc, char** argv) {
   }
   std::error_code ignored;
   std::filesystem::remove_all(argv[2], ignored);
+  const std::string dictionary = std::string(argv[2]) + "/" + fuzz::kFuzzDictionaryFolder;
+  DatabaseSet small;
+  if (!writeFuzzDictionary(databases, dictionary, error) || !small.load(dictionary, error)) {
+    std::cerr << "quorix-fuzz-seeds: " << error << '\n';
+    return 1;
+  }
   SeedWriter seeds(argv[2]);
-  hebrewSeeds(databases, seeds);
-  russianSeeds(databases, seeds);
-  listSeeds(databases, seeds);
-  pageSeeds(databases, seeds);
+  hebrewSeeds(small, seeds);
+  russianSeeds(small, seeds);
+  listSeeds(small, seeds);
+  pageSeeds(small, seeds);
   return 0;
 }

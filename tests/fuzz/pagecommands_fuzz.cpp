@@ -1,4 +1,4 @@
-// Page addresses of any text through the program core (with the tests' fake hosts), on the bundled
+// Page addresses of any text through the program core (with the tests' fake hosts), on the fuzz
 // dictionary: a list entry is selected (and its page shown), the pane reports a navigation to the
 // address, then the page timers fire, as the window would run them. Whatever the address, the core
 // cancels or allows it, never reads outside the databases, and every page it shows is ASCII.
@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bundleddictionary.h"
+#include "fuzzdictionary.h"
 #include "fuzzinput.h"
 #include "lists/timerids.h"
 #include "pages/programcore.h"
@@ -31,7 +31,7 @@ struct Fixture {
   }
   test::FakeHost host;
   // The cache folder is never made: these runs start no fill.
-  ProgramCore core{fuzz::bundledReaders(), fuzz::ScratchFolder::get().file("no cache"), host, host, host};
+  ProgramCore core{fuzz::fuzzDictionaryReaders(), fuzz::ScratchFolder::get().file("no cache"), host, host, host};
 };
 
 Fixture& fixture() {

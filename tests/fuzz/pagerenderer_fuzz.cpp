@@ -1,5 +1,6 @@
-// The verb page for any list entry, on the bundled dictionary: Hebrew side (a verb record's
-// offset) or Russian side (a search entry's offset), in any dialog language, font and search mode.
+// The verb page for any list entry, on the fuzz dictionary (fuzzdictionary.h): Hebrew side (a verb
+// record's offset) or Russian side (a search entry's offset), in any dialog language, font and
+// search mode.
 // An entry that does not decode shows nothing; any other shows one page of pure ASCII.
 //
 // Input: offset (4 bytes), side, dialog language, font, search mode (1 byte each).
@@ -8,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bundleddictionary.h"
+#include "fuzzdictionary.h"
 #include "fuzzinput.h"
 #include "pages/pagerenderer.h"
 
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   page.setFontClass(kFonts[input.byte() % 4]);
   state.searchMode = static_cast<ListMode>(input.byte() % (listmode::kLast + 1));
   KeptPages pane;
-  PageRenderer renderer(state, page, fuzz::bundledReaders(), pane);
+  PageRenderer renderer(state, page, fuzz::fuzzDictionaryReaders(), pane);
   renderer.showVerbPage(entry);
   require(pane.pages.size() <= 1);
   for (const std::string& html : pane.pages) {

@@ -1,4 +1,4 @@
-// The query cache as any bytes, against the bundled dictionary.
+// The query cache as any bytes, against the fuzz dictionary.
 //
 // First byte: the list mode (low bits), whether the input is the manifest's text (0x80), and
 // whether the manifest vouches for the list file (0x40). The rest is the list file or the manifest.
@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "bundleddictionary.h"
+#include "fuzzdictionary.h"
 #include "db/contenthash.h"
 #include "fuzzinput.h"
 #include "lists/listfill.h"
@@ -42,7 +42,7 @@ struct Fixture {
     std::filesystem::create_directories(folder);
     list.setClientHeight(20 * VirtualList::kRowHeight);
   }
-  const DatabaseReaders readers = fuzz::bundledReaders();
+  const DatabaseReaders readers = fuzz::fuzzDictionaryReaders();
   const std::string folder = fuzz::ScratchFolder::get().file("query cache");
   ProgramState state;
   NoHost host;
