@@ -29,7 +29,7 @@ class NoHost : public ListWorkerHost, public PageHost, public VirtualListListene
   void setProgressRange(std::int32_t, std::int32_t) override {}
   void setProgressPosition(std::int32_t) override {}
   void startTimer(int, int) override {}
-  void setPageHtml(const std::string& html) override { benchmark::DoNotOptimize(html.data()); }
+  void setPageHtml(const std::string& html, PageScroll) override { benchmark::DoNotOptimize(html.data()); }
   void navigatePage(const std::string&) override {}
   void runPageScript(const std::string&) override {}
   void redrawList() override {}

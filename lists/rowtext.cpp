@@ -29,4 +29,10 @@ RowLayout rowLayout(bool leftAlignedList, InputLanguage language, bool tableList
   return {leftAlignedList, true};
 }
 
+RowPartPositions rowPartPositions(int rowWidth, int firstWidth, int restWidth, RowLayout layout) {
+  const int lineLeft = layout.alignLeft ? 0 : rowWidth - firstWidth - restWidth;
+  if (layout.rightToLeft) return {lineLeft + restWidth, lineLeft};
+  return {lineLeft, lineLeft + firstWidth};
+}
+
 }  // namespace quorix

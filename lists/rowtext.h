@@ -43,6 +43,20 @@ struct RowLayout {
 };
 RowLayout rowLayout(bool leftAlignedList, InputLanguage language, bool tableListOpen);
 
+// Where the two parts of a row with a colour mark stand: the x of each part's left edge from the
+// row's left edge, given the row's width and each part's width (the rest's width counts its
+// leading blanks). The two parts make one line at the aligned edge. In a right-to-left line the
+// first part comes first, at the line's right end, and the rest to its left, its leading blanks
+// between the two; so a left-aligned row reads like a right-aligned one, gap included. In a
+// left-to-right line the rest follows the first part on its right. A line wider than the row
+// overflows on the side away from its edge (the caller clips).
+struct RowPartPositions {
+  int first = 0;
+  int rest = 0;
+  bool operator==(const RowPartPositions&) const = default;
+};
+RowPartPositions rowPartPositions(int rowWidth, int firstWidth, int restWidth, RowLayout layout);
+
 // The orange of the focus frame around the row with the keyboard focus.
 inline constexpr Rgb kFocusFrameColour{255, 174, 0};
 

@@ -20,10 +20,10 @@ std::string typedSearchText(std::u16string_view boxText, InputLanguage language)
   return text;
 }
 
-bool runTypedSearch(VirtualList& list, std::u16string_view boxText, InputLanguage language) {
-  if (boxText.empty()) return false;
-  list.scrollToPrefix(typedSearchText(boxText, language));
-  return true;
+TypedSearchResult runTypedSearch(VirtualList& list, std::u16string_view boxText, InputLanguage language) {
+  if (boxText.empty()) return TypedSearchResult::EmptyBox;
+  return list.scrollToPrefix(typedSearchText(boxText, language)) ? TypedSearchResult::Found
+                                                                 : TypedSearchResult::NotFound;
 }
 
 }  // namespace quorix

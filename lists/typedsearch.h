@@ -22,9 +22,14 @@ inline constexpr std::size_t kSearchTextLimit = 511;
 // The 8-bit search text of the box's text.
 std::string typedSearchText(std::u16string_view boxText, InputLanguage language);
 
-// Scrolls `list` to the entry the box's text begins and selects its row. False, doing nothing, for
-// an empty box; true otherwise (also when nothing matched: the list then stays where it was). The
-// caller then shows the selected verb.
-bool runTypedSearch(VirtualList& list, std::u16string_view boxText, InputLanguage language);
+enum class TypedSearchResult {
+  EmptyBox,  // nothing was searched
+  Found,     // the list moved to the first entry the text begins
+  NotFound,  // the text begins no entry: the list stayed where it was
+};
+
+// Scrolls `list` to the entry the box's text begins and selects its row; an empty box does
+// nothing. Unless the box is empty the caller then shows the selected verb, found or not.
+TypedSearchResult runTypedSearch(VirtualList& list, std::u16string_view boxText, InputLanguage language);
 
 }  // namespace quorix

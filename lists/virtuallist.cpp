@@ -16,8 +16,30 @@ bool VirtualList::addEntry(ListEntry value, std::uint32_t index) {
   return true;
 }
 
+void VirtualList::setClientHeight(int pixels) {
+  clientHeight_ = pixels;
+  if (!showingRows_) return;
+  const int rows = fittingRows();
+  if (rows == rowCount()) return;
+  const int selectedIndex = selected_ >= 0 ? scroll_.position + selected_ : -1;
+  int position = scroll_.position;
+  if (selectedIndex >= 0 && rows > 0) position = std::clamp(position, selectedIndex - rows + 1, selectedIndex);
+  position = std::clamp(position, 0, std::max(static_cast<int>(entryCount_) - rows, 0));
+  rows_.assign(static_cast<std::size_t>(rows), 0);
+  scroll_.page = rows;
+  scroll_.position = position;
+  fillRows();
+  selected_ = selectedIndex >= 0 && rows > 0 ? selectedIndex - position : -1;
+  listener_.redrawList();
+}
+
+int VirtualList::fittingRows() const {
+  return std::min(std::max(clientHeight_, 0) / kRowHeight, static_cast<int>(entryCount_));
+}
+
 void VirtualList::removeRows() {
   rows_.clear();
+  showingRows_ = false;
   selected_ = -1;
   listener_.redrawList();
 }
@@ -27,8 +49,8 @@ void VirtualList::commitEntries(std::uint32_t count) {
   rows_.clear();
   selected_ = -1;
   entryCount_ = count;
-  const int fitting = std::max(clientHeight_, 0) / kRowHeight;
-  const int rows = std::min(fitting, static_cast<int>(count));
+  showingRows_ = true;
+  const int rows = fittingRows();
   rows_.assign(static_cast<std::size_t>(rows), 0);
   scroll_ = {0, static_cast<int>(count) - 1, rows, 0};
   // The line-up request puts entries 0 onward into the rows; with no row selected it shows no page.
@@ -54,18 +76,22 @@ void VirtualList::scroll(ScrollCode code, int trackPosition) {
   const int largest = std::max(scroll_.maximum - scroll_.page + 1, 0);
   position = std::clamp(position, 0, largest);
 
-  // While a fill runs the rows are gone but the old page stays in the scroll information: only rows
-  // that exist take entries.
-  const int filled = std::min(scroll_.page, rowCount());
-  for (int r = 0; r < filled; ++r) {
-    const auto index = static_cast<std::uint32_t>(position + r);
-    rows_[static_cast<std::size_t>(r)] = index < EntryArray::kCapacity ? entries_.at(index) : 0;
-  }
   scroll_.position = position;
+  fillRows();
   listener_.redrawList();
   // A dragged thumb moves the rows without rebuilding the page; the end of the drag rebuilds it.
   if (!state_.thumbTracking) listener_.showSelectedVerb();
   state_.thumbTracking = false;
+}
+
+void VirtualList::fillRows() {
+  // While a fill runs the rows are gone but the old page stays in the scroll information: only rows
+  // that exist take entries.
+  const int filled = std::min(scroll_.page, rowCount());
+  for (int r = 0; r < filled; ++r) {
+    const auto index = static_cast<std::uint32_t>(scroll_.position + r);
+    rows_[static_cast<std::size_t>(r)] = index < EntryArray::kCapacity ? entries_.at(index) : 0;
+  }
 }
 
 void VirtualList::keyDown(ListKey key) {
@@ -151,14 +177,15 @@ std::int32_t VirtualList::findPrefix(std::string_view prefix) const {
   return -1;
 }
 
-void VirtualList::scrollToPrefix(std::string_view prefix) {
+bool VirtualList::scrollToPrefix(std::string_view prefix) {
   const std::int32_t found = findPrefix(prefix);
-  if (found < 0) return;
+  if (found < 0) return false;
   const int maxTop = std::max(static_cast<int>(entryCount_) - rowCount(), 0);
   const int top = std::min(found, maxTop);
   scroll_.position = top;
   scroll(ScrollCode::EndScroll);
   selectRow(found - top);
+  return true;
 }
 
 std::string VirtualList::rowText(int row) const {

@@ -69,8 +69,12 @@ class VirtualList {
   const EntryArray& entries() const { return entries_; }
 
   // --- user-interface thread ---
-  // The widget's client height in pixels; read by the next commit.
-  void setClientHeight(int pixels) { clientHeight_ = pixels; }
+  // The widget's client height in pixels. The next commit makes its rows from it; a list showing
+  // rows takes it at once (the window was resized): as many rows as fit, never more than the
+  // entries, the top entry moved back where the rows would run past the last entry, and the
+  // selected entry kept selected and in view, so the page stays. While a fill runs (no rows) it
+  // only waits for the commit.
+  void setClientHeight(int pixels);
   // Removes every row (and so the selection); the entries and the scroll information stay.
   void removeRows();
   // Makes the first `count` entries the list: rows anew, scroll bar 0 .. count - 1 at position 0,
@@ -93,8 +97,8 @@ class VirtualList {
   // an empty prefix matches entry 0), or -1. An entry that does not decode has no text.
   std::int32_t findPrefix(std::string_view prefix) const;
   // Scrolls the matching entry to the top row (on the last page, the last full page) and selects
-  // its row; nothing happens without a match. Showing the new selection is the caller's.
-  void scrollToPrefix(std::string_view prefix);
+  // its row; nothing happens without a match (false). Showing the new selection is the caller's.
+  bool scrollToPrefix(std::string_view prefix);
 
   std::uint32_t entryCount() const { return entryCount_; }
   int rowCount() const { return static_cast<int>(rows_.size()); }
@@ -112,6 +116,10 @@ class VirtualList {
   // The text of an entry by the input language; false when it does not decode.
   bool entryStartsWith(ListEntry entry, std::string_view prefix, InputLanguage language) const;
   void selectAndNotify(int row);
+  // How many rows the client height holds for the committed entries.
+  int fittingRows() const;
+  // Puts the entries from the scroll position on into the rows that exist.
+  void fillRows();
 
   ProgramState& state_;
   DatabaseReaders readers_;
@@ -119,6 +127,8 @@ class VirtualList {
   EntryArray entries_;
   std::uint32_t entryCount_ = 0;
   std::vector<ListEntry> rows_;
+  // From a commit until the rows are removed: the rows follow the client height.
+  bool showingRows_ = false;
   int selected_ = -1;
   ScrollInfo scroll_;
   int clientHeight_ = 0;

@@ -123,7 +123,8 @@ void PageCommands::runRowCommand(std::string_view url, std::string_view numbers)
     return true;
   });
   moveRowHighlight(row);
-  renderer_.assemblePage(page_.keptHighlightCell);
+  // The page is the one the reader clicked in: he stays where he was in it.
+  renderer_.assemblePage(page_.keptHighlightCell, PageScroll::Kept);
   window_.startTimer(timer::kRestoreScroll, timer::kPageDelayMs);
 }
 

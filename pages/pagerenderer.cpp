@@ -42,7 +42,7 @@ void PageRenderer::showVerbPage(ListEntry entry) {
   std::uint16_t cell = selectedForm;
   if (cell >= form::kFirstAlternative && cell < form::kPattern) cell = static_cast<std::uint16_t>(cell - 50);
   if (state_.searchMode == listmode::kRussianInfinitives) cell = form::kListedPast;
-  assemblePage(cell);
+  assemblePage(cell, PageScroll::Top);
 }
 
 void PageRenderer::fillRussianSide(const RussianSearchEntry& entry) {
@@ -90,7 +90,7 @@ void PageRenderer::fillConjugationCell(const VerbRecord& record) {
   }
 }
 
-void PageRenderer::assemblePage(std::uint16_t cell) {
+void PageRenderer::assemblePage(std::uint16_t cell, PageScroll scroll) {
   replaceAll(page_.binyanSection, "p_font", page_.fontClass);
   replaceAll(page_.translationSection, "p_font", page_.fontClass);
   replaceAll(page_.conjugationSection, "p_font", page_.fontClass);
@@ -104,7 +104,7 @@ void PageRenderer::assemblePage(std::uint16_t cell) {
       replaceAll(html, placeholder("i_", i, 1), pageLabelHtml(state_.dialogLanguage, static_cast<int>(i)));
     }
   }
-  showPage(pane_, html);
+  showPage(pane_, html, scroll);
   page_.stripeFlag = 1;
 }
 

@@ -32,8 +32,8 @@ class PageRenderer {
   void fillConjugationCell(const VerbRecord& record);
 
   // Joins the sections into the page with cell `cell` highlighted and the labels of the dialog
-  // language, shows it and sets the stripe back to light.
-  void assemblePage(std::uint16_t cell);
+  // language, shows it (scrolled as `scroll` says) and sets the stripe back to light.
+  void assemblePage(std::uint16_t cell, PageScroll scroll);
 
  private:
   void fillRussianSide(const RussianSearchEntry& entry);

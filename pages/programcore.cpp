@@ -56,8 +56,10 @@ void ProgramCore::setPageFont(const std::string& cssClass) {
   window_.startTimer(timer::kReplayRowLink, timer::kPageDelayMs);
 }
 
-void ProgramCore::onVerbTextChanged(std::u16string_view text) {
-  if (runTypedSearch(list_, text, state_.inputLanguage)) showSelectedVerb();
+bool ProgramCore::onVerbTextChanged(std::u16string_view text) {
+  const TypedSearchResult result = runTypedSearch(list_, text, state_.inputLanguage);
+  if (result != TypedSearchResult::EmptyBox) showSelectedVerb();
+  return result != TypedSearchResult::NotFound;
 }
 
 void ProgramCore::showSelectedVerb() { commands_.showSelectedVerb(); }

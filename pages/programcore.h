@@ -63,8 +63,9 @@ class ProgramCore : private VirtualListListener {
   void setDialogLanguage(UiLanguage language);
   void setPageFont(const std::string& cssClass);
 
-  // The "Verb:" box's text changed (the box's own text, UTF-16).
-  void onVerbTextChanged(std::u16string_view text);
+  // The "Verb:" box's text changed (the box's own text, UTF-16). False when the text is the
+  // beginning of no entry of the list (the list and the page then stay as they were).
+  bool onVerbTextChanged(std::u16string_view text);
   // The verb list's selection changed.
   void showSelectedVerb() override;
   void showVerbPage(ListEntry entry) { renderer_.showVerbPage(entry); }

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev libqt6webenginecore6-bin libx11-dev
   xvfb xauth fonts-liberation2 culmus fontconfig librsvg2-bin imagemagick hspell python3-fonttools
   desktop-file-utils appstream groff-base dpkg-dev file
+  xserver-xorg-core xserver-xorg-video-dummy x11-xkb-utils openbox
   clang libclang-rt-14-dev
 )
 

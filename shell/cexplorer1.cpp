@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWebChannel>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 #include "panebridge.h"
 #include "panewebpage.h"
@@ -68,13 +72,8 @@ constexpr char kPaneScript[] = R"JS(
 })();
 )JS";
 
-constexpr char kHideScrollBarScript[] = R"JS(
-(function () {
-  var style = document.createElement('style');
-  style.textContent = 'html::-webkit-scrollbar { display: none; }';
-  (document.head || document.documentElement).appendChild(style);
-})();
-)JS";
+// The zoom factors the engine's Ctrl+wheel steps through.
+constexpr double kZoomSteps[] = {0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0, 5.0};
 
 // A JavaScript string literal for text; the pages are ASCII, but any byte is escaped safely.
 QString jsString(const std::string& text) {
@@ -141,6 +140,17 @@ CExplorer1::CExplorer1(QWidget* parent)
   connect(copy, &QAction::triggered, this, &CExplorer1::copySelection);
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this, &CExplorer1::showContextMenu);
+
+  // The keys work wherever the focus is in the window, as the wheel works wherever the pointer is
+  // over the page. Ctrl+= is the plus key without Shift.
+  const auto addZoomKey = [this](const QKeySequence& keys, auto action) {
+    auto* shortcut = new QShortcut(keys, this, action, Qt::WindowShortcut);
+    shortcut->setAutoRepeat(true);
+  };
+  addZoomKey(QKeySequence::ZoomIn, [this] { zoomBy(1); });
+  addZoomKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomBy(1); });
+  addZoomKey(QKeySequence::ZoomOut, [this] { zoomBy(-1); });
+  addZoomKey(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { resetZoom(); });
 }
 
 CExplorer1::~CExplorer1() = default;
@@ -164,12 +174,13 @@ void CExplorer1::navigateTo(const std::string& url) {
   view_->load(target);
 }
 
-void CExplorer1::setPageHtml(const std::string& html) {
+void CExplorer1::setPageHtml(const std::string& html, PageScroll scroll) {
   if (!startPageLoaded_) {
-    heldPage_ = html;
+    heldPage_ = {html, scroll};
     return;
   }
-  page_->runJavaScript(QStringLiteral("if (document.body) document.body.innerHTML = %1;").arg(jsString(html)),
+  const QString toTop = scroll == PageScroll::Top ? QStringLiteral(" window.scrollTo(0, 0);") : QString();
+  page_->runJavaScript(QStringLiteral("if (document.body) { document.body.innerHTML = %1;%2 }").arg(jsString(html), toTop),
                        QWebEngineScript::MainWorld);
 }
 
@@ -180,10 +191,19 @@ void CExplorer1::runScript(const std::string& script) {
 
 void CExplorer1::copySelection() { page_->triggerAction(QWebEnginePage::Copy); }
 
-void CExplorer1::hideVerticalScrollBar() {
-  page_->scripts().insert(makeScript(QStringLiteral("quorix-no-scroll-bar"), QString::fromLatin1(kHideScrollBarScript),
-                                     QWebEngineScript::DocumentReady));
+void CExplorer1::zoomBy(int steps) {
+  // The step nearest to the present factor, so a factor between two steps (none is, unless set
+  // from elsewhere) moves to a neighbour rather than staying.
+  const double now = view_->zoomFactor();
+  const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
+  int nearest = 0;
+  for (int i = 1; i <= last; ++i) {
+    if (std::abs(kZoomSteps[i] - now) < std::abs(kZoomSteps[nearest] - now)) nearest = i;
+  }
+  view_->setZoomFactor(kZoomSteps[std::clamp(nearest + steps, 0, last)]);
 }
+
+void CExplorer1::resetZoom() { view_->setZoomFactor(1.0); }
 
 bool CExplorer1::decideDocumentNavigation(const QUrl& url) {
   if (decided_) {
@@ -211,9 +231,9 @@ void CExplorer1::onLoadFinished() {
   if (startPageLoaded_) return;
   startPageLoaded_ = true;
   if (heldPage_) {
-    std::string html = std::move(*heldPage_);
+    auto [html, scroll] = std::move(*heldPage_);
     heldPage_.reset();
-    setPageHtml(html);
+    setPageHtml(html, scroll);
   }
   emit startPageReady();
 }

@@ -7,7 +7,12 @@
 //    clicks and location changes and sends the absolute address over a web channel;
 //  - the pages' `document.selection.createRange().text`, which this engine lacks, answered by a
 //    shim from `window.getSelection()`, so the page strings stay as the templates give them;
-//  - its own context menu with the single item "Copy"; the engine's menu never opens.
+//  - its own context menu with the single item "Copy"; the engine's menu never opens;
+//  - a vertical scroll bar only when the page is taller than the pane, and each new page shown
+//    from its top (the one document would otherwise keep the last page's scroll position);
+//  - zoom keys for the whole window: Ctrl+plus (or Ctrl+=), Ctrl+minus and Ctrl+0 walk the same
+//    steps as the engine's Ctrl+wheel; the zoom belongs to the one document, so it stays for every
+//    later page.
 //
 // Lifetime: a child widget of the main window; owns its view, page, channel and bridge.
 // Threads: user-interface thread only.
@@ -38,10 +43,13 @@ class CExplorer1 : public PagePane {
 
   void loadStartPage(const QUrl& url) override;
   void navigateTo(const std::string& url) override;
-  void setPageHtml(const std::string& html) override;
+  void setPageHtml(const std::string& html, PageScroll scroll) override;
   void runScript(const std::string& script) override;
   void copySelection() override;
-  void hideVerticalScrollBar() override;
+
+  // One zoom step in (positive) or out (negative) from the present zoom; resetZoom: 100 %.
+  void zoomBy(int steps);
+  void resetZoom();
 
   // The view, for tests and screenshots.
   QWebEngineView* view() const { return view_; }
@@ -69,7 +77,7 @@ class CExplorer1 : public PagePane {
   // True while a navigation that was already decided (the start page, or an allowed one) runs, so
   // the page's navigation check lets it through without asking twice.
   bool decided_ = false;
-  std::optional<std::string> heldPage_;
+  std::optional<std::pair<std::string, PageScroll>> heldPage_;
 };
 
 }  // namespace quorix

@@ -1,22 +1,47 @@
 #include "cmyedit.h"
 
+#include <QSignalBlocker>
+
 namespace quorix {
 
 CMyEdit::CMyEdit(ProgramState& state, KeyboardLayouts* layouts, std::function<bool(InputLanguage)> setInputLanguage,
-                 std::function<void(std::u16string_view)> textChangedTo, QWidget* parent)
+                 std::function<bool(std::u16string_view)> textChangedTo, QWidget* parent)
     : QLineEdit(parent), state_(state), layouts_(layouts), setInputLanguage_(std::move(setInputLanguage)) {
   layoutCheck_.setSingleShot(true);
   layoutCheck_.setInterval(kLayoutCheckDelayMs);
   connect(&layoutCheck_, &QTimer::timeout, this, &CMyEdit::checkLayout);
-  connect(this, &QLineEdit::textChanged, this, [changed = std::move(textChangedTo)](const QString& text) {
-    changed(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
+  connect(this, &QLineEdit::textChanged, this, [this, changed = std::move(textChangedTo)](const QString& text) {
+    showNotFound(!changed(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()))));
   });
   if (layouts_ != nullptr) layouts_->setChangeHandler([this] { onLayoutChanged(); });
   applyInputLanguageStyle(inputlanguage::kHebrew);
 }
 
 void CMyEdit::activateLayout() {
-  if (layouts_ != nullptr) layouts_->activate(activeLayout_);
+  if (layouts_ != nullptr && coupled_) layouts_->activate(activeLayout_);
+}
+
+void CMyEdit::setLayoutCoupled(bool coupled) {
+  coupled_ = coupled;
+  if (coupled)
+    activateLayout();
+  else
+    layoutCheck_.stop();
+}
+
+void CMyEdit::clearWithoutSearch() {
+  const QSignalBlocker quiet(this);
+  clear();
+  showNotFound(false);
+}
+
+void CMyEdit::showNotFound(bool notFound) {
+  if (notFound == notFound_) return;
+  notFound_ = notFound;
+  QPalette colours = palette();
+  colours.setColor(QPalette::Text, notFound ? QColor(Qt::red) : QPalette().color(QPalette::Text));
+  setPalette(colours);
 }
 
 void CMyEdit::applyInputLanguageStyle(InputLanguage language) {
@@ -35,12 +60,12 @@ void CMyEdit::setFonts(const QFont& hebrew, const QFont& russian) {
 void CMyEdit::requestLayoutCheck() { layoutCheck_.start(); }
 
 void CMyEdit::onLayoutChanged() {
-  if (layouts_->active() != activeLayout_) requestLayoutCheck();
+  if (coupled_ && layouts_->active() != activeLayout_) requestLayoutCheck();
 }
 
 void CMyEdit::checkLayout() {
   layoutCheck_.stop();
-  if (layouts_ == nullptr) return;
+  if (layouts_ == nullptr || !coupled_) return;
   const LayoutHandle active = layouts_->active();
   if ((active == kHebrewLayout || active == kRussianLayout) && active != activeLayout_) {
     const InputLanguage language = active == kHebrewLayout ? inputlanguage::kHebrew : inputlanguage::kRussian;

@@ -8,7 +8,11 @@
 // third layout is answered by activating the other language's layout and checking again, so a
 // layout switch always ends in the other of the two. A switch that the program refuses (a list
 // fill runs) is retried by the next check, so the box and the program never disagree. Without
-// layouts the box is not coupled and the Input Language menu alone switches.
+// layouts the box is not coupled and the Input Language menu alone switches. The coupling holds
+// only while the program is in front (setLayoutCoupled, from UserLayoutKeeper): uncoupled, the box
+// neither applies a layout nor answers a change of it.
+//
+// A text that begins no entry of the list is shown in red until the text begins one again.
 //
 // Lifetime: the state and the layouts must outlive the box. Threads: user-interface thread only.
 
@@ -30,14 +34,21 @@ class CMyEdit : public QLineEdit {
   static constexpr int kLayoutCheckDelayMs = 50;
 
   // `setInputLanguage` runs the program's input-language switch and says whether it was carried
-  // out; `textChangedTo` receives the box's text (UTF-16) after every change.
+  // out; `textChangedTo` receives the box's text (UTF-16) after every change and says whether the
+  // text begins an entry (an empty text does).
   CMyEdit(ProgramState& state, KeyboardLayouts* layouts, std::function<bool(InputLanguage)> setInputLanguage,
-          std::function<void(std::u16string_view)> textChangedTo, QWidget* parent = nullptr);
+          std::function<bool(std::u16string_view)> textChangedTo, QWidget* parent = nullptr);
 
   LayoutHandle activeLayout() const { return activeLayout_; }
   void setActiveLayout(LayoutHandle layout) { activeLayout_ = layout; }
-  // Activates the layout of activeLayout (start-up, focus).
-  void activateLayout();
+  // Coupled, the box applies activeLayout at once (and again whenever it gets the focus);
+  // uncoupled, a pending layout check is dropped.
+  void setLayoutCoupled(bool coupled);
+  bool layoutCoupled() const { return coupled_; }
+  // Empties the box without a typed search (the list is being refilled for a new input language).
+  void clearWithoutSearch();
+  // The text is shown in red: it begins no entry.
+  bool showsNotFound() const { return notFound_; }
   // Alignment and direction for an input language.
   void applyInputLanguageStyle(InputLanguage language);
   // The fonts of the two input languages.
@@ -53,12 +64,17 @@ class CMyEdit : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // Activates the layout of activeLayout, while coupled.
+  void activateLayout();
   void onLayoutChanged();
+  void showNotFound(bool notFound);
 
   ProgramState& state_;
   KeyboardLayouts* layouts_;  // not owned; null: no coupling
   std::function<bool(InputLanguage)> setInputLanguage_;
   LayoutHandle activeLayout_ = kHebrewLayout;
+  bool coupled_ = false;
+  bool notFound_ = false;
   QTimer layoutCheck_;
   QFont hebrewFont_;
   QFont russianFont_;

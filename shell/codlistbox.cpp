@@ -84,7 +84,8 @@ void CODListBox::paintEvent(QPaintEvent*) {
 
 void CODListBox::drawRow(QPainter& painter, int row, const QRect& rect) {
   const bool selected = row == model_.selectedRow();
-  const bool russianRows = state_.inputLanguage == inputlanguage::kRussian && !state_.tableListOpen;
+  const RowLayout layout = rowLayout(state_.leftAlignedList, state_.inputLanguage, state_.tableListOpen);
+  const bool russianRows = !layout.rightToLeft;
   const std::string bytes = rowText_(row);
   const RowTextParts parts = splitRowText(bytes);
 
@@ -94,26 +95,26 @@ void CODListBox::drawRow(QPainter& painter, int row, const QRect& rect) {
     textColour = palette().color(QPalette::HighlightedText);
   }
 
-  const bool alignLeft = russianRows || state_.leftAlignedList;
   // Absolute: the row's edge does not flip with the right-to-left reading order.
-  QTextOption option(Qt::AlignVCenter | Qt::AlignAbsolute | (alignLeft ? Qt::AlignLeft : Qt::AlignRight));
-  option.setTextDirection(russianRows ? Qt::LeftToRight : Qt::RightToLeft);
+  QTextOption option(Qt::AlignVCenter | Qt::AlignAbsolute | (layout.alignLeft ? Qt::AlignLeft : Qt::AlignRight));
+  option.setTextDirection(layout.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   option.setWrapMode(QTextOption::NoWrap);
 
   const QString first = textOf(parts.first, russianRows);
   painter.setPen(textColour);
-  painter.drawText(rect, first, option);
-  if (parts.hasMark) {
-    // The rest sits beside the first part: to its left when the row is right-aligned, to its
-    // right when it is left-aligned (so the two never overlap).
-    const int firstWidth = painter.fontMetrics().horizontalAdvance(first);
-    QRect restRect = rect;
-    if (alignLeft)
-      restRect.setLeft(rect.left() + firstWidth);
-    else
-      restRect.setRight(rect.right() - firstWidth);
+  if (!parts.hasMark) {
+    painter.drawText(rect, first, option);
+  } else {
+    // Each part in a box of its own width where the two make one line at the aligned edge; the
+    // rest's leading blanks are the gap between them.
+    const QString rest = textOf(parts.rest, russianRows);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int firstWidth = metrics.horizontalAdvance(first, option);
+    const int restWidth = metrics.horizontalAdvance(rest, option);
+    const RowPartPositions at = rowPartPositions(rect.width(), firstWidth, restWidth, layout);
+    painter.drawText(QRect(rect.left() + at.first, rect.top(), firstWidth, rect.height()), first, option);
     if (const auto colour = markColour(parts.colourCode, selected)) painter.setPen(colourOf(*colour));
-    painter.drawText(restRect, textOf(parts.rest, russianRows), option);
+    painter.drawText(QRect(rect.left() + at.rest, rect.top(), restWidth, rect.height()), rest, option);
   }
   if (selected && hasFocus()) {
     painter.setPen(colourOf(kFocusFrameColour));
@@ -159,7 +160,7 @@ void CODListBox::mousePressEvent(QMouseEvent* event) {
 void CODListBox::resizeEvent(QResizeEvent*) {
   const int width = bar_->sizeHint().width();
   bar_->setGeometry(this->width() - width - 1, 1, width, height() - 2);
-  model_.setClientHeight(rowsArea().height());
+  model_.setClientHeight(clientHeight());
 }
 
 void CODListBox::focusInEvent(QFocusEvent*) { update(); }

@@ -38,8 +38,9 @@ class CODListBox : public QWidget {
   // position; it is disabled, not hidden, when nothing can scroll).
   void refresh();
 
-  // The height the model makes its rows for: the widget's height.
-  int clientHeight() const { return height(); }
+  // The height the model makes its rows for: inside the border. The model takes it on every
+  // resize, and the window gives it before every commit.
+  int clientHeight() const { return rowsArea().height(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -5,16 +5,18 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
 
+#include "anchoredlayout.h"
 #include "caboutdlg.h"
 #include "cmyedit.h"
 #include "codlistbox.h"
@@ -25,6 +27,7 @@
 #include "lists/listcommands.h"
 #include "mainmenu.h"
 #include "pagepane.h"
+#include "userlayoutkeeper.h"
 
 namespace quorix {
 
@@ -39,6 +42,16 @@ bool inGroup(int id, std::initializer_list<int> group) { return std::find(group.
 
 QPixmap picture(const QString& folder, const char* name) { return QPixmap(folder + QString::fromLatin1(name)); }
 
+// The client area as the window was drawn, and the smallest it may become: the page pane keeps
+// some 280 by 340 pixels and the verb list fourteen rows.
+constexpr int kBaseWidthDu = 455;
+constexpr int kBaseHeightDu = 286;
+constexpr int kMinimumWidthDu = 360;
+constexpr int kMinimumHeightDu = 200;
+// Room for a window manager's title bar and border, which are not known before the window has been
+// framed: a window that does not fit its screen starts this much smaller than the available area.
+constexpr QSize kFrameAllowance(16, 40);
+
 }  // namespace
 
 CQuorixDlg::CQuorixDlg(QString programFolder, std::unique_ptr<PagePane> pane, std::unique_ptr<KeyboardLayouts> layouts,
@@ -50,18 +63,20 @@ CQuorixDlg::CQuorixDlg(QString programFolder, std::unique_ptr<PagePane> pane, st
 
   const DialogUnits du = DialogUnits::arial9();
   auto* central = new QWidget(this);
-  central->setFixedSize(du.size(455, 286));
+  // The page pane takes any width and height beyond the drawn size; the right-hand column keeps its
+  // width and follows the right edge, its verb list taking the height; the status line and the
+  // progress bar stay at the bottom.
+  layout_ = new AnchoredLayout(du.size(kBaseWidthDu, kBaseHeightDu), du.size(kMinimumWidthDu, kMinimumHeightDu), central);
   setCentralWidget(central);
   menu_ = new MainMenu(menuBar());
   connect(menu_, &MainMenu::command, this, &CQuorixDlg::runCommand);
 
   pane_ = pane.release();
-  pane_->setParent(central);
-  pane_->setGeometry(du.rect(4, 9, 317, 267));
+  layout_->addAnchored(pane_, du.rect(4, 9, 317, 267), AnchoredLayout::StretchWidth | AnchoredLayout::StretchHeight);
   pane_->setNavigationHandler([this](const std::string& url) { return core_ && core_->onBeforeNavigate(url); });
 
   column_ = new QLabel(central);
-  column_->setGeometry(du.rect(324, 9, 129, 267));
+  layout_->addAnchored(column_, du.rect(324, 9, 129, 267), AnchoredLayout::MoveRight | AnchoredLayout::StretchHeight);
   static_cast<QLabel*>(column_)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   column_->setAutoFillBackground(true);
   QPalette white = column_->palette();
@@ -73,24 +88,32 @@ CQuorixDlg::CQuorixDlg(QString programFolder, std::unique_ptr<PagePane> pane, st
   auto* listLabel = new QLabel(central);
   const QPixmap verbPicture = picture(programFolder_, "img/label_verb.png");
   const QPixmap listPicture = picture(programFolder_, "img/label_list.png");
-  verbLabel->move(du.x(326), du.y(12));
-  listLabel->move(du.x(326), du.y(40));
   if (verbPicture.isNull()) verbLabel->setText(QStringLiteral("Verb:")); else verbLabel->setPixmap(verbPicture);
   if (listPicture.isNull()) listLabel->setText(QStringLiteral("Verb List:")); else listLabel->setPixmap(listPicture);
-  verbLabel->adjustSize();
-  listLabel->adjustSize();
+  layout_->addAnchored(verbLabel, QRect(QPoint(du.x(326), du.y(12)), verbLabel->sizeHint()), AnchoredLayout::MoveRight);
+  layout_->addAnchored(listLabel, QRect(QPoint(du.x(326), du.y(40)), listLabel->sizeHint()), AnchoredLayout::MoveRight);
 
   progress_ = new QProgressBar(central);
-  progress_->setGeometry(du.rect(327, 279, 124, 6));
+  layout_->addAnchored(progress_, du.rect(327, 279, 124, 6), AnchoredLayout::MoveRight | AnchoredLayout::MoveDown);
   progress_->setTextVisible(false);
   status_ = new QLabel(central);
-  status_->setGeometry(du.rect(4, 277, 288, 8).adjusted(0, -2, 0, 2));
+  layout_->addAnchored(status_, du.rect(4, 277, 288, 8).adjusted(0, -2, 0, 2),
+                       AnchoredLayout::StretchWidth | AnchoredLayout::MoveDown);
 
   hebrewFont_ = QFont(QStringLiteral("Arial"));
   // A cell height of 18 pixels is an em of about 16 pixels for Arial.
   hebrewFont_.setPixelSize(16);
   russianFont_ = hebrewFont_;
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  resize(startSize());
+}
+
+QSize CQuorixDlg::startSize() const {
+  const QSize drawn = sizeHint();
+  const QScreen* where = screen();
+  if (where == nullptr) return drawn;
+  const QSize room = where->availableSize() - kFrameAllowance;
+  if (drawn.width() <= room.width() && drawn.height() <= room.height()) return drawn;
+  return drawn.boundedTo(room).expandedTo(minimumSizeHint());
 }
 
 CQuorixDlg::~CQuorixDlg() { closeMainWindow(); }
@@ -102,7 +125,6 @@ bool CQuorixDlg::start() {
     splash->showForStartUp();
   }
   pane_->loadStartPage(QUrl::fromLocalFile(QFileInfo(programFolder_ + QStringLiteral("welcome.htm")).absoluteFilePath()));
-  pane_->hideVerticalScrollBar();
   if (!openDatabases()) {
     splash.reset();
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
@@ -119,8 +141,17 @@ bool CQuorixDlg::start() {
   createListControls();
   core_->startListWorker(listmode::kAllForms);
 
+  // The Hebrew layout is applied whenever the program is in front, now if it is already; and it is
+  // the program's only while it is.
   verbInput_->setActiveLayout(kHebrewLayout);
-  verbInput_->activateLayout();
+  if (layouts_) {
+    keeper_ = std::make_unique<UserLayoutKeeper>(*layouts_, [this](bool coupled) { verbInput_->setLayoutCoupled(coupled); });
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { keepLayoutFor(state); });
+    keepLayoutFor(QGuiApplication::applicationState());
+  }
+  // Typing goes to the box from the start.
+  verbInput_->setFocus();
   systemLanguageId_ = systemLanguageIdOf(QLocale::system().name());
   menu_->applyMenuLanguage(uilanguage::kEnglish, core_->state().inputLanguage, systemLanguageId_);
   core_->state().dialogLanguage = uilanguage::kEnglish;
@@ -141,17 +172,23 @@ bool CQuorixDlg::openDatabases() {
   return russianIndex_->load();
 }
 
+void CQuorixDlg::keepLayoutFor(Qt::ApplicationState state) {
+  if (keeper_) keeper_->setProgramInFront(state == Qt::ApplicationActive);
+}
+
 void CQuorixDlg::createListControls() {
   const DialogUnits du = DialogUnits::arial9();
   QWidget* central = centralWidget();
   VirtualList& list = core_->list();
   verbInput_ = new CMyEdit(
-      core_->state(), layouts_.get(), [this](InputLanguage language) { return switchInputLanguage(language); },
-      [this](std::u16string_view text) { core_->onVerbTextChanged(text); }, central);
-  verbInput_->setGeometry(du.rect(326, 20, 124, 14));
+      core_->state(), layouts_.get(),
+      // A layout switch made while typing leaves the focus where it is, so typing goes on.
+      [this](InputLanguage language) { return switchInputLanguage(language, FocusAfterSwitch::Stays); },
+      [this](std::u16string_view text) { return core_->onVerbTextChanged(text); }, central);
+  layout_->addAnchored(verbInput_, du.rect(326, 20, 124, 14), AnchoredLayout::MoveRight);
   verbInput_->setFonts(hebrewFont_, russianFont_);
   verbList_ = new CODListBox(list, core_->state(), [&list](int row) { return list.rowText(row); }, central);
-  verbList_->setGeometry(du.rect(326, 48, 124, 225));
+  layout_->addAnchored(verbList_, du.rect(326, 48, 124, 225), AnchoredLayout::MoveRight | AnchoredLayout::StretchHeight);
   verbList_->setFont(hebrewFont_);
   setTabOrder(pane_, verbInput_);
   setTabOrder(verbInput_, verbList_);
@@ -222,7 +259,7 @@ void CQuorixDlg::runTableListDialog() {
   verbList_->refresh();
 }
 
-void CQuorixDlg::setPageHtml(const std::string& html) { pane_->setPageHtml(html); }
+void CQuorixDlg::setPageHtml(const std::string& html, PageScroll scroll) { pane_->setPageHtml(html, scroll); }
 void CQuorixDlg::navigatePage(const std::string& url) { pane_->navigateTo(url); }
 void CQuorixDlg::runPageScript(const std::string& script) { pane_->runScript(script); }
 
@@ -274,20 +311,17 @@ void CQuorixDlg::information(const QString& text, const QString& caption) {
   box.exec();
 }
 
-void CQuorixDlg::setInputLanguage(InputLanguage language) { switchInputLanguage(language); }
+void CQuorixDlg::setInputLanguage(InputLanguage language) { switchInputLanguage(language, FocusAfterSwitch::ToList); }
 
-bool CQuorixDlg::switchInputLanguage(InputLanguage language) {
+bool CQuorixDlg::switchInputLanguage(InputLanguage language, FocusAfterSwitch focus) {
   if (!core_->setInputLanguage(language)) return false;
   const bool hebrew = language == inputlanguage::kHebrew;
   verbInput_->setActiveLayout(hebrew ? kHebrewLayout : kRussianLayout);
   menu_->markOnly(hebrew ? menuid::kHebrewInput : menuid::kRussianInput, kInputGroup);
   verbList_->setFont(hebrew ? hebrewFont_ : russianFont_);
-  verbList_->setFocus();
-  {
-    // Emptying the box is no typed search: the new list is being filled.
-    const QSignalBlocker quiet(verbInput_);
-    verbInput_->clear();
-  }
+  if (focus == FocusAfterSwitch::ToList) verbList_->setFocus();
+  // Emptying the box is no typed search: the new list is being filled.
+  verbInput_->clearWithoutSearch();
   verbInput_->applyInputLanguageStyle(language);
   menu_->markOnly(command::kAllForms, kSearchGroup);
   menu_->applyMenuLanguage(core_->state().dialogLanguage, language, systemLanguageId_);
@@ -327,6 +361,8 @@ void CQuorixDlg::closeMainWindow() {
     core_->waitForListWorker();
     core_->list().removeRows();
   }
+  // The user's keyboard layout comes back as the program ends.
+  keeper_.reset();
   closed_ = true;
   for (auto& entry : timers_) entry.second->stop();
   core_.reset();

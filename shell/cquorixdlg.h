@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the page pane on the left; the "Verb:" box, the verb list, the progress bar on
-// the right; the status line below; the menu bar above. Fixed size, laid out in dialog units of its
-// Arial 9 font (455 x 286).
+// the right; the status line below; the menu bar above. Drawn in dialog units of its Arial 9 font
+// (455 x 286) and resizable: the page pane takes what the window gains, the verb list the height.
+// It starts at the drawn size, or smaller when that does not fit the screen.
 //
 // It owns the three database readers and the program core for the whole run and is the core's
 // window: it carries out the list worker's calls (ListWorkerHost), the core's window requests
@@ -37,10 +38,12 @@ class QTimer;
 
 namespace quorix {
 
+class AnchoredLayout;
 class CMyEdit;
 class CODListBox;
 class MainMenu;
 class PagePane;
+class UserLayoutKeeper;
 
 class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost, public PageHost {
   Q_OBJECT
@@ -98,7 +101,7 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   void setStatusLine(const std::string& text) override;
   void runTableListDialog() override;
   // PageHost.
-  void setPageHtml(const std::string& html) override;
+  void setPageHtml(const std::string& html, PageScroll scroll) override;
   void navigatePage(const std::string& url) override;
   void runPageScript(const std::string& script) override;
 
@@ -106,10 +109,16 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   template <typename Work>
   void onUiThread(Work work);
 
+  // Where the keyboard focus goes when the input language changes: to the list after an Input
+  // Language command; where it was after a keyboard layout switch.
+  enum class FocusAfterSwitch { ToList, Stays };
+
+  QSize startSize() const;
   bool openDatabases();
   void createListControls();
+  void keepLayoutFor(Qt::ApplicationState state);
   void setInputLanguage(InputLanguage language);
-  bool switchInputLanguage(InputLanguage language);
+  bool switchInputLanguage(InputLanguage language, FocusAfterSwitch focus);
   void setPageFont(int id);
   void setDialogLanguage(UiLanguage language);
   void toggleLeftAlignedList();
@@ -124,6 +133,9 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   std::unique_ptr<RussianSearchIndex> russianIndex_;
   std::unique_ptr<ProgramCore> core_;
   std::unique_ptr<KeyboardLayouts> layouts_;
+  // Made by start-up when there are layouts; released on closing (which gives the user's layout
+  // back), before the layouts.
+  std::unique_ptr<UserLayoutKeeper> keeper_;
   QString cacheFolder_;
   std::uint16_t systemLanguageId_ = 0;
   QFont hebrewFont_;
@@ -133,6 +145,7 @@ class CQuorixDlg : public QMainWindow, public ListWorkerHost, public WindowHost,
   bool closed_ = false;
 
   // Widgets: children of the window's central widget (owned through it).
+  AnchoredLayout* layout_;  // the central widget's layout
   PagePane* pane_;
   MainMenu* menu_;
   QWidget* column_;

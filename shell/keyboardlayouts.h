@@ -24,6 +24,11 @@ class KeyboardLayouts {
   virtual bool activate(LayoutHandle layout) = 0;
   // `handler` is called after the layout in use has changed, by the user or by activate.
   virtual void setChangeHandler(std::function<void()> handler) = 0;
+
+  // The selection of the desktop's layouts as it stands (on X11 the group of the display), as a
+  // value that only restoreSelection reads: what the program gives back to the user.
+  virtual int selection() const = 0;
+  virtual void restoreSelection(int selection) = 0;
 };
 
 }  // namespace quorix

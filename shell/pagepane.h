@@ -17,6 +17,8 @@
 #include <functional>
 #include <string>
 
+#include "pages/pagehost.h"
+
 namespace quorix {
 
 class PagePane : public QWidget {
@@ -35,16 +37,15 @@ class PagePane : public QWidget {
   virtual void loadStartPage(const QUrl& url) = 0;
   // Asks the handler, then navigates to url when not cancelled.
   virtual void navigateTo(const std::string& url) = 0;
-  // Replaces the body of the loaded document with html (ASCII). While the start document is still
-  // loading, the last such page is held and put in when it has loaded: the first list fill can end
-  // before the start page has arrived, and its page must not be lost.
-  virtual void setPageHtml(const std::string& html) = 0;
+  // Replaces the body of the loaded document with html (ASCII), scrolled to its top or left where
+  // the reader was. While the start document is still loading, the last such page is held and put
+  // in when it has loaded: the first list fill can end before the start page has arrived, and its
+  // page must not be lost.
+  virtual void setPageHtml(const std::string& html, PageScroll scroll) = 0;
   // Runs a script in the loaded document; does nothing when there is none.
   virtual void runScript(const std::string& script) = 0;
   // Puts the page's selection on the clipboard.
   virtual void copySelection() = 0;
-  // Hides the document's own vertical scroll bar (scrolling boxes inside the page keep theirs).
-  virtual void hideVerticalScrollBar() = 0;
 
  protected:
   // True when the handler cancels url.

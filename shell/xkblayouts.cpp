@@ -89,11 +89,17 @@ LayoutHandle XkbLayouts::active() const {
 bool XkbLayouts::activate(LayoutHandle layout) {
   for (int group = 0; group < static_cast<int>(groups_.size()) && group < kMaxGroups; ++group) {
     if (handleOf(groups_[static_cast<std::size_t>(group)], group) != layout) continue;
-    XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(group));
-    XFlush(display_);
+    restoreSelection(group);
     return true;
   }
   return false;
+}
+
+void XkbLayouts::restoreSelection(int group) {
+  if (group < 0 || group >= kMaxGroups) return;
+  XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(group));
+  // At once: the program may be about to end, and the group must reach the server before it does.
+  XFlush(display_);
 }
 
 void XkbLayouts::poll() {

@@ -28,6 +28,9 @@ class XkbLayouts : public KeyboardLayouts {
   LayoutHandle active() const override;
   bool activate(LayoutHandle layout) override;
   void setChangeHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+  // The group number.
+  int selection() const override { return activeGroup(); }
+  void restoreSelection(int group) override;
 
   // The layout name of each group, from an XKB symbols name: "pc+us+il:2+ru:3+inet(evdev)" gives
   // {"us", "il", "ru"}. Components without a layout name (pc, inet) are skipped; a group number

@@ -49,7 +49,7 @@ class CoreSession : private ListWorkerHost, private WindowHost, private PageHost
   void redrawList() override {}
   void setStatusLine(const std::string&) override {}
   void runTableListDialog() override {}
-  void setPageHtml(const std::string& html) override { lastPage_ = html; }
+  void setPageHtml(const std::string& html, PageScroll) override { lastPage_ = html; }
   void navigatePage(const std::string&) override {}
   void runPageScript(const std::string&) override {}
 

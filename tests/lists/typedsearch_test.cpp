@@ -41,12 +41,16 @@ TEST(TypedSearch, EmptyTextChangesNothingAndPointedTextFindsTheUnpointedEntry) {
   list.setClientHeight(5 * VirtualList::kRowHeight);
   list.commitEntries(2);
   list.selectRow(1);
-  EXPECT_FALSE(runTypedSearch(list, u"", inputlanguage::kHebrew));
+  EXPECT_EQ(runTypedSearch(list, u"", inputlanguage::kHebrew), TypedSearchResult::EmptyBox);
   EXPECT_EQ(list.selectedRow(), 1);
-  EXPECT_TRUE(runTypedSearch(list, u"\u05D0\u05B8", inputlanguage::kHebrew));
+  EXPECT_EQ(runTypedSearch(list, u"\u05D0\u05B8", inputlanguage::kHebrew), TypedSearchResult::Found);
   EXPECT_EQ(list.selectedRow(), 0);
-  EXPECT_TRUE(runTypedSearch(list, u"\u05D6", inputlanguage::kHebrew));
-  EXPECT_EQ(list.selectedRow(), 0) << "no match leaves the selection";
+  list.selectRow(1);
+  EXPECT_EQ(runTypedSearch(list, u"\u05E9\u05DC\u05D5", inputlanguage::kHebrew), TypedSearchResult::NotFound)
+      << "a text longer than the entry it begins with";
+  EXPECT_EQ(list.selectedRow(), 1) << "no match leaves the selection";
+  EXPECT_EQ(runTypedSearch(list, u"\u05D6", inputlanguage::kHebrew), TypedSearchResult::NotFound);
+  EXPECT_EQ(list.selectedRow(), 1);
 }
 
 }  // namespace

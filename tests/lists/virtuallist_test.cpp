@@ -223,6 +223,55 @@ TEST_F(List, DuringAFillTheRowsAreGoneAndNothingIsSelected) {
   EXPECT_TRUE(listener.shown.empty()) << "no page can be shown while the list has no rows";
 }
 
+// A resize gives the list as many rows as fit, keeps the selected entry selected and in view
+// (so no page is rebuilt) and never runs past the last entry.
+TEST_F(List, ResizingKeepsTheSelectedEntryInView) {
+  const struct {
+    const char* what;
+    std::uint32_t entries;
+    int top;       // position before the resize
+    int selected;  // row selected before, -1 none
+    int rowsAfter;
+    int expectedRows;
+    int expectedTop;
+    int expectedSelected;
+  } cases[] = {
+      {"growing in the middle keeps the top", 100, 40, 3, 25, 25, 40, 3},
+      {"growing at the end moves the top back", 100, 90, 9, 25, 25, 75, 24},
+      {"shrinking below the selection scrolls it up to the last row", 100, 40, 9, 4, 4, 46, 3},
+      {"shrinking above the selection keeps the top", 100, 40, 2, 4, 4, 40, 2},
+      {"never more rows than entries", 6, 0, 5, 25, 6, 0, 5},
+      {"without a selection only the top can move", 100, 95 - 5, -1, 30, 30, 70, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    commit(c.entries);
+    list.scroll(ScrollCode::ThumbPosition, c.top);
+    list.selectRow(c.selected);
+    listener.shown.clear();
+    const ListEntry selectedBefore = c.selected >= 0 ? *list.selectedEntry() : 0;
+    list.setClientHeight(c.rowsAfter * VirtualList::kRowHeight + 5);
+    EXPECT_EQ(list.rowCount(), c.expectedRows);
+    EXPECT_EQ(list.scrollInfo().page, c.expectedRows);
+    EXPECT_EQ(position(), c.expectedTop);
+    EXPECT_EQ(list.selectedRow(), c.expectedSelected);
+    if (c.selected >= 0) {
+      EXPECT_EQ(*list.selectedEntry(), selectedBefore);
+    }
+    for (int r = 0; r < list.rowCount(); ++r) EXPECT_EQ(list.rowEntry(r), entry(static_cast<std::uint32_t>(c.expectedTop + r)));
+    EXPECT_TRUE(listener.shown.empty()) << "the page stays";
+  }
+}
+
+TEST_F(List, AResizeDuringAFillWaitsForTheCommit) {
+  commit(100);
+  list.removeRows();
+  list.setClientHeight(20 * VirtualList::kRowHeight);
+  EXPECT_EQ(list.rowCount(), 0) << "the old entries must not come back while the worker writes new ones";
+  list.commitEntries(100);
+  EXPECT_EQ(list.rowCount(), 20);
+}
+
 TEST(RowText, TheColourMarkSplitsTheText) {
   const struct {
     std::string_view text;
@@ -261,6 +310,23 @@ TEST(RowText, Layout) {
   EXPECT_EQ(rowLayout(true, inputlanguage::kHebrew, false), (RowLayout{true, true}));
   EXPECT_EQ(rowLayout(false, inputlanguage::kRussian, false), (RowLayout{true, false}));
   EXPECT_EQ(rowLayout(true, inputlanguage::kRussian, true), (RowLayout{true, true})) << "the table list's strings";
+}
+
+// A row 100 pixels wide with a first part of 30 and a rest of 20 (its blanks included).
+TEST(RowText, PartPositions) {
+  const struct {
+    const char* what;
+    RowLayout layout;
+    int rowWidth;
+    RowPartPositions expected;
+  } cases[] = {
+      {"right-aligned Hebrew: the form at the right edge, the hint to its left", {false, true}, 100, {70, 50}},
+      {"left-aligned Hebrew: the same line at the left edge", {true, true}, 100, {20, 0}},
+      {"Russian: the rest follows on the right", {true, false}, 100, {0, 30}},
+      {"too narrow, right-aligned: the hint runs off the left", {false, true}, 40, {10, -10}},
+      {"too narrow, left-aligned: the form runs off the right", {true, true}, 40, {20, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(rowPartPositions(c.rowWidth, 30, 20, c.layout), c.expected) << c.what;
 }
 
 }  // namespace

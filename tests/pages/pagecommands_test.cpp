@@ -107,6 +107,7 @@ TEST_F(Commands, RussianGroupBeforeAndAfterARowCommand) {
                              rows(Stripe::Highlighted, Stripe::Light, Stripe::Shaded, Stripe::Light) +
                              test::kExpectedTranslationTail + test::expectedConjugation(verb7) + test::kExpectedPageTail;
   EXPECT_EQ(host.lastPage(), before);
+  EXPECT_EQ(host.pageScrolls.back(), PageScroll::Top) << "a new word's page is read from its top";
   EXPECT_EQ(core.page().translationRowCount, 4);
 
   const std::string url = kStart + "reloadtab_10:3:120";
@@ -121,6 +122,7 @@ TEST_F(Commands, RussianGroupBeforeAndAfterARowCommand) {
                             rows(Stripe::Shaded, Stripe::Light, Stripe::Shaded, Stripe::Highlighted) +
                             test::kExpectedTranslationTail + test::expectedConjugation(verb10) + test::kExpectedPageTail;
   EXPECT_EQ(host.lastPage(), after);
+  EXPECT_EQ(host.pageScrolls.back(), PageScroll::Kept) << "the reader stays where he clicked";
   EXPECT_EQ(core.page().savedRowLink, url);
   EXPECT_EQ(host.timers.back(), (std::pair<int, int>{43981, 5}));
   EXPECT_TRUE(core.onPageTimer(43981));
@@ -159,6 +161,7 @@ TEST_F(Commands, ABinyanLinkOpensTheVerbWithTheSelectedRowsForm) {
   EXPECT_EQ(core.state().currentTable, 30012u);
   EXPECT_NE(host.lastPage().find("bgcolor='#ffd988'>" + hebrewRefs("\xE0\xE2")), std::string::npos)
       << "verb 7's form 4 is highlighted, like the selected row's form";
+  EXPECT_EQ(host.pageScrolls.back(), PageScroll::Top) << "another verb's page";
   EXPECT_TRUE(core.state().busy) << "the list of the tables of the new binyan is filled again";
   host.serveUntilIdle(core.state());
   core.waitForListWorker();

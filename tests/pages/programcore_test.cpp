@@ -113,13 +113,17 @@ TEST_F(Core, TypedTextSelectsAndShowsTheFirstMatch) {
   core.startListWorker(listmode::kInfinitives);
   finishFill();
   const std::size_t pages = host.pages.size();
-  core.onVerbTextChanged(u"");
+  EXPECT_TRUE(core.onVerbTextChanged(u""));
   EXPECT_EQ(host.pages.size(), pages) << "an empty box changes nothing";
-  core.onVerbTextChanged(u"\u05D0\u05B8\u05E7");  // alef, qamats, qof
+  EXPECT_TRUE(core.onVerbTextChanged(u"\u05D0\u05B8\u05E7"));  // alef, qamats, qof
   const int row = core.list().selectedRow();
   ASSERT_GE(row, 0);
   EXPECT_EQ(core.list().rowText(row).substr(0, 2), "\xE0\xF7");
   EXPECT_EQ(host.pages.size(), pages + 2) << "the scroll shows the page, then the search shows it again";
+  // A word that begins no entry: the list stays, the page of its selection is shown as before.
+  EXPECT_FALSE(core.onVerbTextChanged(u"\u05D0\u05E7\u05E7\u05E7\u05E7"));
+  EXPECT_EQ(core.list().selectedRow(), row);
+  EXPECT_EQ(host.pages.size(), pages + 3);
 }
 
 TEST_F(Core, FontAndLanguageChangesShowThePageAgainAndReplayTheRowLink) {

@@ -1,5 +1,5 @@
-// The real page pane under a display: navigation reports, body replacement, the selection shim,
-// the context menu. Runs under xvfb-run.
+// The real page pane under a display: navigation reports, body replacement, scrolling, the
+// selection shim, the context menu, zooming. Runs under xvfb-run.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWebEngineView>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "shell/cexplorer1.h"
 
 using quorix::CExplorer1;
+using quorix::PageScroll;
 
 namespace {
 
@@ -54,14 +56,14 @@ class CExplorer1Test : public QObject {
     });
     pane_->show();
     // A page given before the start document has loaded is held, then put in.
-    pane_->setPageHtml(kBody);
+    pane_->setPageHtml(kBody, quorix::PageScroll::Top);
     pane_->loadStartPage(QUrl::fromLocalFile(folder_.filePath(QStringLiteral("start.htm"))));
     QVERIFY(QTest::qWaitFor([&] { return pane_->startPageLoaded(); }, 15000));
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('held') !== null")).toBool(), true, 5000);
   }
 
   void init() {
-    pane_->setPageHtml(kBody);
+    pane_->setPageHtml(kBody, quorix::PageScroll::Top);
     eval(QStringLiteral("history.replaceState(null, '', location.pathname); getSelection().removeAllRanges();"));
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('held') !== null")).toBool(), true, 5000);
     requests_.clear();
@@ -73,10 +75,61 @@ class CExplorer1Test : public QObject {
   void startPageIsNotPutToTheHandler() { QVERIFY(requests_.empty()); }
 
   void setPageHtmlReplacesTheBodyOnly() {
-    pane_->setPageHtml("<b id=\"x\" title='a\\b'>one \"two\"</b>");
+    pane_->setPageHtml("<b id=\"x\" title='a\\b'>one \"two\"</b>", quorix::PageScroll::Top);
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('x').title")).toString(), QStringLiteral("a\\b"), 5000);
     QCOMPARE(eval(QStringLiteral("document.title")).toString(), QStringLiteral("start"));
     QCOMPARE(eval(QStringLiteral("document.body.textContent")).toString(), QStringLiteral("one \"two\""));
+  }
+
+  void aPageTallerThanThePaneScrollsAndANewPageStartsAtItsTop() {
+    const auto show = [&](const char* id, PageScroll scroll) {
+      pane_->setPageHtml(std::string("<div id='") + id + "' style='height: 3000px'>tall</div>", scroll);
+      QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('%1') !== null").arg(QLatin1String(id))).toBool(),
+                                true, 5000);
+    };
+    const auto scrollY = [&] { return eval(QStringLiteral("window.scrollY")).toInt(); };
+    const auto scrollBarWidth = [&] {
+      return eval(QStringLiteral("window.innerWidth - document.scrollingElement.clientWidth")).toInt();
+    };
+    QCOMPARE(scrollBarWidth(), 0);  // the short page
+    show("first", PageScroll::Top);
+    QVERIFY(scrollBarWidth() > 0);
+    eval(QStringLiteral("window.scrollTo(0, 700)"));
+    QTRY_COMPARE_WITH_TIMEOUT(scrollY(), 700, 5000);
+    show("rebuilt", PageScroll::Kept);
+    QCOMPARE(scrollY(), 700);
+    show("next", PageScroll::Top);
+    QCOMPARE(scrollY(), 0);
+  }
+
+  void zoomKeysWalkTheStepsOfTheWheel() {
+    QWebEngineView* view = pane_->view();
+    QWidget* surface = view->focusProxy();
+    QVERIFY(surface != nullptr);
+    pane_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(pane_.get()));
+    surface->setFocus();
+    const QPoint at(50, 50);
+    QWheelEvent notch(at, surface->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(surface, &notch);
+    QTRY_VERIFY_WITH_TIMEOUT(view->zoomFactor() != 1.0, 5000);
+    const qreal byWheel = view->zoomFactor();
+    QTest::keyClick(surface, Qt::Key_0, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(view->zoomFactor(), 1.0, 5000);
+    QTest::keyClick(surface, Qt::Key_Plus, Qt::ControlModifier);
+    // The engine keeps the wheel's factor in single precision.
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(view->zoomFactor() - byWheel) < 1e-6, 5000);
+    QTest::keyClick(surface, Qt::Key_Equal, Qt::ControlModifier);  // the plus key without Shift
+    QTest::keyClick(surface, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(surface, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(surface, Qt::Key_Minus, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(view->zoomFactor(), 0.9, 5000);
+    pane_->setPageHtml("<p id='later'>later</p>", PageScroll::Top);
+    QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('later') !== null")).toBool(), true, 5000);
+    QCOMPARE(view->zoomFactor(), 0.9);  // the zoom is the document's, and the document stays
+    QTest::keyClick(surface, Qt::Key_0, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(view->zoomFactor(), 1.0, 5000);
   }
 
   void fragmentClicksAreReportedWithTheAbsoluteAddress_data() {
@@ -129,7 +182,7 @@ class CExplorer1Test : public QObject {
   }
 
   void otherDocumentsGoThroughTheHandler() {
-    pane_->setPageHtml("<a id='away' href='other.htm'>away</a>");
+    pane_->setPageHtml("<a id='away' href='other.htm'>away</a>", quorix::PageScroll::Top);
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('away') !== null")).toBool(), true, 5000);
     eval(QStringLiteral("document.getElementById('away').click()"));
     QVERIFY(waitForRequests(1));
@@ -139,7 +192,7 @@ class CExplorer1Test : public QObject {
   }
 
   void copyGivesThePlaceholderAsTheCircleShown() {
-    pane_->setPageHtml("<p id='pattern'>&#1495;<font face='Symbol'>&#143;</font>x</p>");
+    pane_->setPageHtml("<p id='pattern'>&#1495;<font face='Symbol'>&#143;</font>x</p>", quorix::PageScroll::Top);
     QTRY_COMPARE_WITH_TIMEOUT(eval(QStringLiteral("document.getElementById('pattern') !== null")).toBool(), true, 5000);
     eval(QStringLiteral("var r = document.createRange(); r.selectNodeContents(document.getElementById('pattern'));"
                         "window.getSelection().removeAllRanges(); window.getSelection().addRange(r); true"));

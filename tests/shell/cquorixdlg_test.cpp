@@ -1,6 +1,6 @@
 // The main window on the offscreen platform with a fake page pane: start-up, the status line, a
-// missing database, refusals while a fill runs, the input-language switch, the layout coupling,
-// the table list, Enter and Escape, closing during a fill.
+// missing database, refusals while a fill runs, the input-language switch, the layout coupling and
+// the user's layout given back, resizing, the table list, Enter and Escape, closing during a fill.
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -21,7 +21,9 @@
 #include "shell/ctablist.h"
 #include "shell/mainmenu.h"
 #include "shell/osfamily.h"
+#include "shell/pagepane.h"
 #include "shell/tablepatterns.h"
+#include "shell/userlayoutkeeper.h"
 #include "shell/xkblayouts.h"
 
 using namespace quorix;
@@ -29,7 +31,10 @@ using test::FakePagePane;
 
 namespace {
 
-// Keyboard layouts the test switches by hand.
+// A layout of neither input language, the user's own.
+constexpr LayoutHandle kEnglishUs = 0x04090409;
+
+// Keyboard layouts the test switches by hand. The user starts in a layout of his own.
 class FakeLayouts : public KeyboardLayouts {
  public:
   LayoutHandle active() const override { return active_; }
@@ -40,6 +45,8 @@ class FakeLayouts : public KeyboardLayouts {
     return true;
   }
   void setChangeHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+  int selection() const override { return static_cast<int>(active_); }
+  void restoreSelection(int selection) override { userSwitchesTo(static_cast<LayoutHandle>(selection)); }
   // The user switches the layout.
   void userSwitchesTo(LayoutHandle layout) {
     active_ = layout;
@@ -48,7 +55,7 @@ class FakeLayouts : public KeyboardLayouts {
   std::vector<LayoutHandle> activations;
 
  private:
-  LayoutHandle active_ = kHebrewLayout;
+  LayoutHandle active_ = kEnglishUs;
   std::function<void()> handler_;
 };
 
@@ -98,13 +105,41 @@ class CQuorixDlgTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Quorix DEMO"));
     QCOMPARE(window_->statusLine()->text(), QStringLiteral("[ALL FORMS] [ALPHABETICAL]"));
     QVERIFY(pane_->startUrl.toLocalFile().endsWith(QStringLiteral("/welcome.htm")));
-    QVERIFY(pane_->scrollBarHidden);
     QCOMPARE(window_->cacheFolder(), programFolder() + QStringLiteral("query cache"));
     QVERIFY(QFileInfo(window_->cacheFolder()).isDir());
     QVERIFY(!pane_->pages.empty());  // timer 3757 showed row 0
     QCOMPARE(window_->core()->list().selectedRow(), 0);
     QVERIFY(window_->progressBar()->isHidden());
     QCOMPARE(window_->verbInput()->activeLayout(), kHebrewLayout);
+    // In front, the program's layout is applied and typing goes to the box.
+    QVERIFY(window_->verbInput()->layoutCoupled());
+    QCOMPARE(layouts_->active(), kHebrewLayout);
+    QCOMPARE(QApplication::focusWidget(), window_->verbInput());
+  }
+
+  void theWindowResizesDownToItsMinimum() {
+    const QSize before = window_->size();
+    const QSize paneBefore = pane_->size();
+    const QRect listBefore = window_->verbList()->geometry();
+    const QRect boxBefore = window_->verbInput()->geometry();
+    const QRect progressBefore = window_->progressBar()->geometry();
+    window_->resize(1400, 900);
+    QTRY_COMPARE(window_->size(), QSize(1400, 900));
+    const QSize growth = window_->size() - before;
+    QCOMPARE(pane_->size(), paneBefore + growth);
+    QCOMPARE(window_->verbList()->geometry(), listBefore.translated(growth.width(), 0).adjusted(0, 0, 0, growth.height()));
+    QCOMPARE(window_->verbInput()->geometry(), boxBefore.translated(growth.width(), 0));
+    QCOMPARE(window_->progressBar()->geometry(), progressBefore.translated(growth.width(), growth.height()));
+    QCOMPARE(window_->core()->list().rowCount(), window_->verbList()->clientHeight() / VirtualList::kRowHeight);
+    // Smaller than its minimum it does not go, and there the pane and the list stay usable.
+    window_->resize(100, 100);
+    QTRY_COMPARE(window_->size(), window_->minimumSize());
+    QVERIFY(window_->minimumSize().width() < before.width() && window_->minimumSize().height() < before.height());
+    QVERIFY(pane_->width() >= 250 && pane_->height() >= 300);
+    QVERIFY(window_->core()->list().rowCount() >= 10);
+    window_->resize(before);
+    QTRY_COMPARE(pane_->size(), paneBefore);
+    QCOMPARE(window_->verbList()->geometry(), listBefore);
   }
 
   void commandsThatWouldDisturbAFillAreRefused() {
@@ -127,9 +162,12 @@ class CQuorixDlgTest : public QObject {
 
   void inputLanguageSwitchRefillsTheList() {
     ProgramState& state = window_->core()->state();
-    window_->verbInput()->setText(QStringLiteral("אב"));
+    window_->verbInput()->setText(QStringLiteral("אאאאאאאא"));
+    QVERIFY(window_->verbInput()->showsNotFound());
     window_->runCommand(menuid::kRussianInput);
     QVERIFY(waitForFill());
+    QVERIFY(!window_->verbInput()->showsNotFound());
+    QCOMPARE(QApplication::focusWidget(), window_->verbList());  // the command moves the focus to the list
     QCOMPARE(state.inputLanguage.load(), inputlanguage::kRussian);
     QVERIFY(window_->menu().mark(menuid::kRussianInput) && !window_->menu().mark(menuid::kHebrewInput));
     QVERIFY(window_->verbInput()->text().isEmpty());
@@ -154,11 +192,15 @@ class CQuorixDlgTest : public QObject {
   void aKeyboardLayoutSwitchChangesTheInputLanguage() {
     QFETCH(LayoutHandle, userLayout);
     ProgramState& state = window_->core()->state();
+    window_->verbInput()->setText(QStringLiteral("א"));
     layouts_->userSwitchesTo(userLayout);
     QTRY_COMPARE_WITH_TIMEOUT(state.inputLanguage.load(), inputlanguage::kRussian, 3000);
     QVERIFY(waitForFill());
     QCOMPARE(layouts_->active(), kRussianLayout);
     QVERIFY(window_->menu().mark(menuid::kRussianInput));
+    // The user was typing: the box is emptied for the new language and keeps the focus.
+    QVERIFY(window_->verbInput()->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), window_->verbInput());
     // And back to Hebrew.
     layouts_->userSwitchesTo(kHebrewLayout);
     QTRY_COMPARE_WITH_TIMEOUT(state.inputLanguage.load(), inputlanguage::kHebrew, 3000);
@@ -175,6 +217,43 @@ class CQuorixDlgTest : public QObject {
     state.busy = false;
     QTRY_COMPARE_WITH_TIMEOUT(state.inputLanguage.load(), inputlanguage::kRussian, 3000);
     QVERIFY(waitForFill());
+  }
+
+  // The keeper and the box without a window: the program goes to the back and comes to the front.
+  void theUserGetsHisLayoutBackWhenTheProgramLeavesTheFront() {
+    ProgramState state;
+    FakeLayouts layouts;
+    int switches = 0;
+    CMyEdit box(state, &layouts, [&](InputLanguage) { return ++switches, true; }, [](std::u16string_view) { return true; });
+    box.setActiveLayout(kHebrewLayout);
+    {
+      UserLayoutKeeper keeper(layouts, [&](bool coupled) { box.setLayoutCoupled(coupled); });
+      QCOMPARE(layouts.active(), kEnglishUs);  // not in front yet: nothing applied
+      keeper.setProgramInFront(true);
+      QCOMPARE(layouts.active(), kHebrewLayout);
+      keeper.setProgramInFront(false);
+      QCOMPARE(layouts.active(), kEnglishUs);
+      // In another program the user picks Russian: the program does not answer.
+      layouts.userSwitchesTo(kRussianLayout);
+      QVERIFY(!box.layoutCheckPending());
+      keeper.setProgramInFront(true);
+      QCOMPARE(layouts.active(), kHebrewLayout);
+      keeper.setProgramInFront(true);  // a repeat keeps the selection noted first
+      QTest::qWait(2 * CMyEdit::kLayoutCheckDelayMs);
+      QCOMPARE(switches, 0);
+    }
+    // The program ends in front: the user's last own layout comes back.
+    QCOMPARE(layouts.active(), kRussianLayout);
+    QVERIFY(!box.layoutCoupled());
+  }
+
+  void aPendingLayoutCheckIsDroppedWhenTheProgramLeaves() {
+    layouts_->userSwitchesTo(kRussianLayout);
+    QVERIFY(window_->verbInput()->layoutCheckPending());
+    window_->verbInput()->setLayoutCoupled(false);
+    QVERIFY(!window_->verbInput()->layoutCheckPending());
+    QTest::qWait(3 * CMyEdit::kLayoutCheckDelayMs);
+    QCOMPARE(window_->core()->state().inputLanguage.load(), inputlanguage::kHebrew);
   }
 
   void tableListPicksATable() {

@@ -16,10 +16,9 @@ class FakePagePane : public PagePane {
  public:
   void loadStartPage(const QUrl& url) override { startUrl = url; }
   void navigateTo(const std::string& url) override { navigations.push_back({url, askHandler(url)}); }
-  void setPageHtml(const std::string& html) override { pages.push_back(html); }
+  void setPageHtml(const std::string& html, PageScroll) override { pages.push_back(html); }
   void runScript(const std::string& script) override { scripts.push_back(script); }
   void copySelection() override {}
-  void hideVerticalScrollBar() override { scrollBarHidden = true; }
 
   // A click in the page: true when the window cancelled it.
   bool click(const std::string& url) { return askHandler(url); }
@@ -29,7 +28,6 @@ class FakePagePane : public PagePane {
     bool cancelled;
   };
   QUrl startUrl;
-  bool scrollBarHidden = false;
   std::vector<std::string> pages;
   std::vector<std::string> scripts;
   std::vector<Navigation> navigations;

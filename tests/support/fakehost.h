@@ -47,7 +47,10 @@ class FakeHost : public ListWorkerHost, public WindowHost, public PageHost {
   void runTableListDialog() override;
 
   // --- PageHost ---
-  void setPageHtml(const std::string& html) override { pages.push_back(html); }
+  void setPageHtml(const std::string& html, PageScroll scroll) override {
+    pages.push_back(html);
+    pageScrolls.push_back(scroll);
+  }
   void navigatePage(const std::string& url) override { navigations.push_back(url); }
   void runPageScript(const std::string& script) override { scripts.push_back(script); }
 
@@ -57,6 +60,7 @@ class FakeHost : public ListWorkerHost, public WindowHost, public PageHost {
   // Every timer started (worker's and window's), in order, as (id, delay).
   std::vector<std::pair<int, int>> timers;
   std::vector<std::string> pages;
+  std::vector<PageScroll> pageScrolls;  // one per page
   std::vector<std::string> navigations;
   std::vector<std::string> scripts;
   std::vector<std::string> statusLines;

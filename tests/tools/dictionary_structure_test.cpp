@@ -15,6 +15,7 @@
 #include "dictionarycompiler.h"
 #include "dictionarysources.h"
 #include "hebrewtext.h"
+#include "shippeddata.h"
 #include "support/tempfolder.h"
 
 namespace quorix::dictionary {
@@ -22,30 +23,17 @@ namespace {
 
 class ShippedDictionary : public ::testing::Test {
  protected:
-  // Compiled once for the suite: it is the whole dictionary.
-  static void SetUpTestSuite() {
-    sources_ = std::make_unique<DictionarySources>();
-    std::string error;
-    loaded_ = sources_->load(QUORIX_DATA_DIR, "", error);
-    loadError_ = error;
-    if (loaded_) compiled_ = std::make_unique<CompiledDictionary>(compileDictionary(*sources_));
-  }
-  static void TearDownTestSuite() {
-    compiled_.reset();
-    sources_.reset();
-  }
-  void SetUp() override { ASSERT_TRUE(loaded_) << loadError_; }
+  void SetUp() override { ASSERT_TRUE(shipped_.error.empty()) << shipped_.error; }
 
-  static std::map<std::uint32_t, std::vector<const VerbRecordSource*>> recordsByVerb() {
+  std::map<std::uint32_t, std::vector<const VerbRecordSource*>> recordsByVerb() const {
     std::map<std::uint32_t, std::vector<const VerbRecordSource*>> out;
     for (const VerbRecordSource& r : compiled_->verbRecords) out[r.verbId].push_back(&r);
     return out;
   }
 
-  static inline std::unique_ptr<DictionarySources> sources_;
-  static inline std::unique_ptr<CompiledDictionary> compiled_;
-  static inline bool loaded_ = false;
-  static inline std::string loadError_;
+  const ShippedData& shipped_ = shippedData();
+  const DictionarySources* sources_ = &shipped_.sources;
+  const CompiledDictionary* compiled_ = &shipped_.compiled;
 };
 
 TEST_F(ShippedDictionary, CompilesWithoutProblems) {

@@ -17,6 +17,7 @@
 #include "db/codepages.h"
 #include "dictionarycompiler.h"
 #include "dictionarysources.h"
+#include "shippeddata.h"
 #include "hebrewtext.h"
 #include "support/tempfolder.h"
 #include "tabfile.h"
@@ -90,10 +91,11 @@ bool recognises(const std::vector<Analysis>& analyses, const FormCodeInfo& info)
 }
 
 TEST(Hspell, RecognisesTheFullSpellingOfEveryFormOfTheVerbsItKnows) {
-  DictionarySources sources;
+  const ShippedData& shipped = shippedData();
+  ASSERT_TRUE(shipped.error.empty()) << shipped.error;
+  const DictionarySources& sources = shipped.sources;
+  const CompiledDictionary& dictionary = shipped.compiled;
   std::string error;
-  ASSERT_TRUE(sources.load(QUORIX_DATA_DIR, "", error)) << error;
-  const CompiledDictionary dictionary = compileDictionary(sources);
 
   std::set<std::string> words;
   for (const CompiledVerb& v : dictionary.verbs) {

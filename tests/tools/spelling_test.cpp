@@ -6,20 +6,18 @@
 #include "dictionarycompiler.h"
 #include "dictionarysources.h"
 #include "hebrewtext.h"
+#include "shippeddata.h"
 
 namespace quorix::dictionary {
 namespace {
 
 class Spelling : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    std::string error;
-    ASSERT_TRUE(sources_.load(QUORIX_DATA_DIR, "", error)) << error;
-    dictionary_ = compileDictionary(sources_);
-  }
+  void SetUp() override { ASSERT_TRUE(shipped_.error.empty()) << shipped_.error; }
 
-  static inline DictionarySources sources_;
-  static inline CompiledDictionary dictionary_;
+  const ShippedData& shipped_ = shippedData();
+  const DictionarySources& sources_ = shipped_.sources;
+  const CompiledDictionary& dictionary_ = shipped_.compiled;
 };
 
 // A pointed form as letters, each with its marks.

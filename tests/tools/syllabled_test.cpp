@@ -14,6 +14,7 @@
 
 #include "dictionarycompiler.h"
 #include "dictionarysources.h"
+#include "shippeddata.h"
 #include "hebrewtext.h"
 #include "tabfile.h"
 
@@ -42,10 +43,10 @@ bool isGridCell(const ConjugatedForm& form) { return form.exists && form.code !=
 TEST(SyllabledForms, NearlyEveryGridCellIsAFormTheReferenceGenerates) {
   const std::set<std::string> reference = readGeneratedForms();
   ASSERT_GT(reference.size(), 100000u) << "the reference forms are missing";
-  DictionarySources sources;
+  const ShippedData& shipped = shippedData();
+  ASSERT_TRUE(shipped.error.empty()) << shipped.error;
+  const CompiledDictionary& dictionary = shipped.compiled;
   std::string error;
-  ASSERT_TRUE(sources.load(QUORIX_DATA_DIR, "", error)) << error;
-  const CompiledDictionary dictionary = compileDictionary(sources);
 
   std::vector<TabLine> lines;
   ASSERT_TRUE(readTabFile(std::string(QUORIX_DATA_DIR) + "/checks/syllabled.tsv", lines, error)) << error;

@@ -18,6 +18,7 @@
 
 #include "dictionarycompiler.h"
 #include "dictionarysources.h"
+#include "shippeddata.h"
 #include "hebrewtext.h"
 #include "tabfile.h"
 
@@ -46,10 +47,11 @@ ReferenceTables readReference(const std::string& path) {
 TEST(UniMorph, PointedFormsAgreeWithTheReferenceTables) {
   const ReferenceTables reference = readReference(std::string(QUORIX_REFERENCE_DIR) + "/unimorph-heb/heb_voc");
   ASSERT_FALSE(reference.empty()) << "the reference tables are missing";
-  DictionarySources sources;
+  const ShippedData& shipped = shippedData();
+  ASSERT_TRUE(shipped.error.empty()) << shipped.error;
+  const DictionarySources& sources = shipped.sources;
+  const CompiledDictionary& dictionary = shipped.compiled;
   std::string error;
-  ASSERT_TRUE(sources.load(QUORIX_DATA_DIR, "", error)) << error;
-  const CompiledDictionary dictionary = compileDictionary(sources);
 
   std::vector<TabLine> lines;
   ASSERT_TRUE(readTabFile(std::string(QUORIX_DATA_DIR) + "/checks/unimorph.tsv", lines, error)) << error;
