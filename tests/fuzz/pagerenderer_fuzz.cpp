@@ -20,7 +20,7 @@ namespace {
 
 class KeptPages : public PageHost {
  public:
-  void setPageHtml(const std::string& html) override { pages.push_back(html); }
+  void setPageHtml(const std::string& html, PageScroll) override { pages.push_back(html); }
   void navigatePage(const std::string&) override {}
   void runPageScript(const std::string&) override {}
   std::vector<std::string> pages;
