@@ -78,12 +78,12 @@ Loaded& bundled() {
 using DatabaseSetOf = Loaded& (*)();
 
 struct FillSetup {
-  explicit FillSetup(Loaded& loaded) : dbs(loaded) {}
+  explicit FillSetup(Loaded& loaded) : dbs(loaded) { cache.open(); }
   Loaded& dbs;
   ProgramState state;
   NoHost host;
   VirtualList list{state, dbs.readers(), host};
-  QueryCache cache{dbs.cacheFolder};
+  QueryCache cache{dbs.cacheFolder, dbs.readers().identity()};
   ListFill fill{dbs.readers(), list, cache, host};
 };
 

@@ -1,29 +1,22 @@
 #include "databasefile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <new>
 #include <vector>
 
-#include <sys/stat.h>
-
+#include "contenthash.h"
 #include "littleendian.h"
 
 namespace quorix {
 
 DatabaseFile::DatabaseFile(std::string path) : path_(std::move(path)) {
-  file_.reset(std::fopen(path_.c_str(), "rb"));
-  if (!file_) {
-    error_ = path_ + ": cannot open: " + std::strerror(errno);
-    return;
-  }
-  struct stat info {};
-  if (fstat(fileno(file_.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
-    error_ = path_ + ": not a regular file";
-    file_.reset();
-    return;
-  }
-  size_ = static_cast<std::uint64_t>(info.st_size);
+  OpenedFile opened = openRegularFile(path_, error_);
+  file_ = std::move(opened.file);
+  size_ = opened.size;
+}
+
+FileFingerprint DatabaseFile::fingerprint() const {
+  const std::size_t slash = path_.rfind('/');
+  return {slash == std::string::npos ? path_ : path_.substr(slash + 1), size_, hash_};
 }
 
 bool DatabaseFile::fail(const std::string& message) {
@@ -39,6 +32,7 @@ bool DatabaseFile::readWords(std::span<std::uint32_t> words, const char* what) {
   }
   std::vector<std::uint8_t> raw(bytes);
   if (std::fread(raw.data(), 1, raw.size(), file_.get()) != raw.size()) return fail(std::string("cannot read the ") + what);
+  hash_ = contentHash(raw, hash_);
   for (std::size_t i = 0; i < words.size(); ++i) words[i] = le::load32(raw.data() + 4 * i);
   position_ += bytes;
   return true;
@@ -60,8 +54,15 @@ bool DatabaseFile::readSection(std::uint64_t size, ByteArray& out, const char* w
   if (size != 0 && std::fread(out.data(), 1, out.size(), file_.get()) != out.size()) {
     return fail(std::string("cannot read the ") + what);
   }
+  hash_ = contentHash(out.span(), hash_);
   position_ += size;
   return true;
+}
+
+bool DatabaseFile::expectEnd() {
+  if (!file_) return false;
+  if (position_ == size_) return true;
+  return fail(std::to_string(size_ - position_) + " bytes follow the blob that the header announces");
 }
 
 }  // namespace quorix

@@ -1,16 +1,19 @@
 #pragma once
 // The open file behind one database reader: opened for binary reading when the reader is
 // constructed and closed when it is destroyed, as the readers keep their file open for their life.
+// Only a regular file is opened (regularfile.h): anything else fails at once, as a missing file does.
 // Reads are sequential; every read first checks that the file still holds the bytes it is about to
 // read, so a file shorter than its header announces fails instead of leaving part of a table unread.
+// The bytes are hashed as they are read, which gives the file's fingerprint without a second pass.
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <span>
 #include <string>
 
 #include "bytearray.h"
+#include "filefingerprint.h"
+#include "regularfile.h"
 
 namespace quorix {
 
@@ -27,6 +30,12 @@ class DatabaseFile {
   bool readWords(std::span<std::uint32_t> words, const char* what);
   // Reads a section of `size` bytes into a freshly allocated array with one read.
   bool readSection(std::uint64_t size, ByteArray& out, const char* what);
+  // True when everything the file holds has been read: a blob that ends before the file does is
+  // as damaged as one that runs past it.
+  bool expectEnd();
+
+  // Name, size and the hash of the bytes read so far (after a successful load: the whole file).
+  FileFingerprint fingerprint() const;
 
   // Records a failure found by the caller in what was read (for example sizes that disagree);
   // returns false so that a loader can `return file.fail(...)`.
@@ -36,14 +45,11 @@ class DatabaseFile {
   const std::string& error() const { return error_; }
 
  private:
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-
   std::string path_;
-  std::unique_ptr<std::FILE, Closer> file_;
+  FileHandle file_;
   std::uint64_t size_ = 0;      // the file's size, found when it was opened
   std::uint64_t position_ = 0;  // bytes consumed so far
+  std::uint64_t hash_ = 0;      // contentHash of the bytes consumed so far, section by section
   std::string error_;
 };
 

@@ -18,14 +18,17 @@ bool RussianSearchIndex::load() {
   if (!file_.readSection(reservedTableSize, reserved_, "reserved table") || !file_.readSection(blobSize, blob_, "blob")) {
     return false;
   }
-  if (std::uint64_t{entryCount} * RussianSearchEntry::kStoredSize > blobSize) {
+  // The blob is the entries and nothing else: a count that does not fill it exactly would hide
+  // entries from the Russian lists, or announce entries that are not there.
+  if (std::uint64_t{entryCount} * RussianSearchEntry::kStoredSize != blobSize) {
     reserved_ = {};
     blob_ = {};
-    return file_.fail("the blob cannot hold the " + std::to_string(entryCount) + " search entries it announces");
+    return file_.fail("the blob of " + std::to_string(blobSize) + " bytes does not hold exactly the " +
+                      std::to_string(entryCount) + " search entries of 48 bytes it announces");
   }
   searchEntryCount_ = entryCount;
   scrambleBlob(blob_.span());
-  return true;
+  return file_.expectEnd();
 }
 
 bool RussianSearchIndex::entryAt(RecordOffset offset, RussianSearchEntry& entry) const {

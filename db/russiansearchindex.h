@@ -28,10 +28,13 @@ class RussianSearchIndex {
   RussianSearchIndex(const RussianSearchIndex&) = delete;
   RussianSearchIndex& operator=(const RussianSearchIndex&) = delete;
 
-  // False when the file cannot be opened, is shorter than its header announces, or its blob cannot
-  // hold searchEntryCount entries; loadError() says which.
+  // False, with loadError() saying why, when the file cannot be opened or is not a regular file,
+  // is shorter or longer than its header announces, or its blob is not exactly searchEntryCount
+  // entries of 48 bytes.
   bool load();
   const std::string& loadError() const { return file_.error(); }
+  // The loaded file's name, size and hash.
+  FileFingerprint fingerprint() const { return file_.fingerprint(); }
 
   std::uint32_t searchEntryCount() const { return searchEntryCount_; }
   const std::uint8_t* blob() const { return blob_.data(); }

@@ -3,9 +3,11 @@
 #include <array>
 
 #include "blobscrambler.h"
-#include "blobtext.h"
 #include "indexsearch.h"
+#include "indexshape.h"
 #include "littleendian.h"
+#include "recordchain.h"
+#include "recorddecoding.h"
 
 namespace quorix {
 
@@ -28,7 +30,24 @@ bool TranslationDatabase::load() {
   }
   keyCount_ = keyCount;
   scrambleBlob(blob_.span());
-  return true;
+  return file_.expectEnd() && checkShape();
+}
+
+bool TranslationDatabase::checkShape() {
+  RecordChain chain;
+  std::string problem;
+  if (!chain.walk<TranslationRecord>(*this, problem)) return file_.fail(problem);
+  // Every offset the check reads at starts a record of the chain, whose header decodes.
+  TranslationRecord record;
+  const bool sound = IndexShape(chain).check(
+      "key index", keyCount_, [&](std::uint32_t i) { return keyIndexEntry(i); },
+      [](const KeyIndexEntry& e) { return e.russianKey; },
+      [&](RecordOffset offset) {
+        decodeTranslationRecordHeader(blob_.span(), offset, record);
+        return record.russianKey;
+      },
+      problem);
+  return sound || file_.fail(problem);
 }
 
 KeyIndexEntry TranslationDatabase::keyIndexEntry(std::uint32_t i) const {
@@ -45,23 +64,7 @@ RecordOffset TranslationDatabase::lookup(std::uint32_t russianKey) const {
 }
 
 bool TranslationDatabase::decode(RecordOffset offset, TranslationRecord& record) const {
-  const std::size_t size = blob_.size();
-  if (std::uint64_t{offset} + kRecordHeaderSize > size) return false;
-  const std::uint8_t* p = blob_.data() + offset;
-  record.length = le::load16(p);
-  // As for verb records, a length that cannot hold a record would stall a walk.
-  if (record.length >= kRecordLengthLimit || record.length < kMinRecordSize) return false;
-  TranslationRecord decoded = record;
-  decoded.russianKey = le::load32(p + 2);
-  decoded.verbId = le::load32(p + 6);
-  decoded.marked = le::load16(p + 10);
-  std::size_t pos = std::size_t{offset} + kRecordHeaderSize;
-  if (!takeBlobString(blob_.data(), size, pos, decoded.russianText) ||
-      !takeBlobString(blob_.data(), size, pos, decoded.hebrewText)) {
-    return false;
-  }
-  record = decoded;
-  return true;
+  return decodeTranslationRecord(blob_.span(), offset, record);
 }
 
 }  // namespace quorix

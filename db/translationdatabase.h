@@ -40,10 +40,14 @@ class TranslationDatabase {
   TranslationDatabase(const TranslationDatabase&) = delete;
   TranslationDatabase& operator=(const TranslationDatabase&) = delete;
 
-  // False when the file cannot be opened, is shorter than its header announces, or its key index
-  // size disagrees with keyCount; loadError() says which.
+  // False, with loadError() saying why, when the file cannot be opened or is not a regular file;
+  // when it is shorter or longer than its header announces, or its key index size disagrees with
+  // keyCount; when its blob is not a chain of records (recordchain.h); or when the key index is out
+  // of order or has an entry that does not point at the start of a record with its russianKey.
   bool load();
   const std::string& loadError() const { return file_.error(); }
+  // The loaded file's name, size and hash.
+  FileFingerprint fingerprint() const { return file_.fingerprint(); }
 
   std::uint32_t keyCount() const { return keyCount_; }
   KeyIndexEntry keyIndexEntry(std::uint32_t i) const;  // i < keyCount()
@@ -57,6 +61,8 @@ class TranslationDatabase {
   bool decode(RecordOffset offset, TranslationRecord& record) const;
 
  private:
+  bool checkShape();
+
   DatabaseFile file_;
   std::uint32_t keyCount_ = 0;
   ByteArray reserved_;

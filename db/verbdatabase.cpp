@@ -4,9 +4,11 @@
 #include <array>
 
 #include "blobscrambler.h"
-#include "blobtext.h"
 #include "indexsearch.h"
+#include "indexshape.h"
 #include "littleendian.h"
+#include "recordchain.h"
+#include "recorddecoding.h"
 
 namespace quorix {
 
@@ -60,7 +62,49 @@ bool VerbDatabase::load() {
   recordCount_ = recordCount;
   tableIndexCount_ = tableIndexSize / kTableEntrySize;
   scrambleBlob(blob_.span());
-  return true;
+  return file_.expectEnd() && checkShape();
+}
+
+bool VerbDatabase::checkShape() {
+  RecordChain chain;
+  std::string problem;
+  if (!chain.walk<VerbRecord>(*this, problem)) return file_.fail(problem);
+  if (chain.recordCount() != recordCount_) {
+    return file_.fail("the blob holds " + std::to_string(chain.recordCount()) + " records, the header announces " +
+                      std::to_string(recordCount_));
+  }
+  using TextKey = std::array<std::uint8_t, kTextKeySize>;
+  const auto textKeyOf = [](std::string_view text) {
+    TextKey key{};
+    std::copy_n(text.begin(), std::min(text.size(), key.size()), key.begin());
+    return key;
+  };
+  // Every offset the checks decode at starts a record of the chain, which decoded: the numeric keys
+  // are read from the header alone, and only the text index looks for the texts.
+  VerbRecord record;
+  const auto header = [&](RecordOffset offset) -> const VerbRecord& {
+    decodeVerbRecordHeader(blob_.span(), offset, record);
+    return record;
+  };
+  const IndexShape shape(chain);
+  const bool sound =
+      shape.check("verb index", recordCount_, [&](std::uint32_t i) { return verbIndexEntry(i); },
+                  [](const VerbIndexEntry& e) { return e.verbId; },
+                  [&](RecordOffset offset) { return header(offset).verbId; }, problem) &&
+      shape.check("form index", recordCount_, [&](std::uint32_t i) { return formIndexEntry(i); },
+                  [](const FormIndexEntry& e) { return e.formCode; },
+                  [&](RecordOffset offset) { return header(offset).formCode; }, problem) &&
+      shape.check("table index", tableIndexCount_, [&](std::uint32_t i) { return tableIndexEntry(i); },
+                  [](const TableIndexEntry& e) { return e.tableNumber; },
+                  [&](RecordOffset offset) { return header(offset).tableNumber; }, problem) &&
+      shape.check("text index", recordCount_, [&](std::uint32_t i) { return textIndexEntry(i); },
+                  [&](const TextIndexEntry& e) { return textKeyOf(e.text); },
+                  [&](RecordOffset offset) {
+                    decodeVerbRecord(blob_.span(), offset, record);
+                    return textKeyOf(record.listText);
+                  },
+                  problem);
+  return sound || file_.fail(problem);
 }
 
 VerbIndexEntry VerbDatabase::verbIndexEntry(std::uint32_t i) const {
@@ -121,26 +165,7 @@ RecordOffset VerbDatabase::lookupText(std::string_view prefix, std::uint32_t* fi
 }
 
 bool VerbDatabase::decode(RecordOffset offset, VerbRecord& record) const {
-  const std::size_t size = blob_.size();
-  if (std::uint64_t{offset} + kRecordHeaderSize > size) return false;
-  const std::uint8_t* p = blob_.data() + offset;
-  record.length = le::load16(p);
-  // A length too short to hold a record would make a walk stand still or step into the record
-  // itself; it is as damaged as one of 512 or more.
-  if (record.length >= kRecordLengthLimit || record.length < kMinRecordSize) return false;
-  VerbRecord decoded = record;
-  decoded.reserved = le::load32(p + 2);
-  decoded.verbId = le::load32(p + 6);
-  decoded.formCode = le::load16(p + 10);
-  decoded.tableNumber = le::load32(p + 12);
-  std::size_t pos = std::size_t{offset} + kRecordHeaderSize;
-  if (!takeBlobString(blob_.data(), size, pos, decoded.formText) ||
-      !takeBlobString(blob_.data(), size, pos, decoded.listText) ||
-      !takeBlobString(blob_.data(), size, pos, decoded.translationText)) {
-    return false;
-  }
-  record = decoded;
-  return true;
+  return decodeVerbRecord(blob_.span(), offset, record);
 }
 
 }  // namespace quorix

@@ -63,11 +63,16 @@ class VerbDatabase {
   VerbDatabase(const VerbDatabase&) = delete;
   VerbDatabase& operator=(const VerbDatabase&) = delete;
 
-  // Reads the header, the four indexes and the blob, each with one read, and unscrambles the blob.
-  // False when the file cannot be opened, is shorter than its header announces, or announces index
-  // sizes that disagree with recordCount; loadError() then says which.
+  // Reads the header, the four indexes and the blob, each with one read, unscrambles the blob and
+  // proves the file's shape. False, with loadError() saying why, when the file cannot be opened or
+  // is not a regular file; when it is shorter or longer than its header announces, or announces
+  // index sizes that disagree with recordCount; when its blob is not a chain of recordCount
+  // records (recordchain.h); or when an index is out of order or has an entry that does not point
+  // at the start of a record with the entry's key (the text index: the first 16 bytes of listText).
   bool load();
   const std::string& loadError() const { return file_.error(); }
+  // The loaded file's name, size and hash.
+  FileFingerprint fingerprint() const { return file_.fingerprint(); }
 
   std::uint32_t recordCount() const { return recordCount_; }
   std::uint32_t tableIndexCount() const { return tableIndexCount_; }
@@ -92,6 +97,8 @@ class VerbDatabase {
   bool decode(RecordOffset offset, VerbRecord& record) const;
 
  private:
+  bool checkShape();
+
   DatabaseFile file_;
   std::uint32_t recordCount_ = 0;
   std::uint32_t tableIndexCount_ = 0;

@@ -6,6 +6,7 @@
 // The Russian and the English side are each a pair of a translation database and a search index
 // in the same formats: russian.db with rusearch.db, english.db with ensearch.db.
 
+#include "cachemanifest.h"
 #include "db/russiansearchindex.h"
 #include "db/translationdatabase.h"
 #include "db/verbdatabase.h"
@@ -27,6 +28,13 @@ struct DatabaseReaders {
   }
   const RussianSearchIndex& searchIndexOf(InputLanguage language) const {
     return language == inputlanguage::kEnglish ? englishIndex : russianIndex;
+  }
+
+  // The loaded files the lists are built from, which the query cache is tied to: a new database
+  // file is one more line here.
+  DatabaseIdentity identity() const {
+    return {verbs.fingerprint(), translations.fingerprint(), russianIndex.fingerprint(),
+            englishTranslations.fingerprint(), englishIndex.fingerprint()};
   }
 };
 

@@ -65,7 +65,7 @@ class ListFill::Progress {
   std::optional<std::uint32_t> reported_;
 };
 
-ListFill::ListFill(const DatabaseReaders& readers, VirtualList& list, const QueryCache& cache, ListWorkerHost& host)
+ListFill::ListFill(const DatabaseReaders& readers, VirtualList& list, QueryCache& cache, ListWorkerHost& host)
     : readers_(readers), list_(list), cache_(cache), host_(host) {}
 
 RecordOffset ListFill::entryLimit(ListMode mode) const {

@@ -29,7 +29,7 @@ namespace quorix {
 class ListFill {
  public:
   // All references must outlive the object.
-  ListFill(const DatabaseReaders& readers, VirtualList& list, const QueryCache& cache, ListWorkerHost& host);
+  ListFill(const DatabaseReaders& readers, VirtualList& list, QueryCache& cache, ListWorkerHost& host);
 
   // Fills the list's array for `request` and returns the number of entries; an unknown mode gives
   // an empty list.
@@ -49,7 +49,7 @@ class ListFill {
 
   DatabaseReaders readers_;
   VirtualList& list_;
-  const QueryCache& cache_;
+  QueryCache& cache_;
   ListWorkerHost& host_;
 };
 

@@ -7,7 +7,7 @@
 namespace quorix {
 
 ListWorker::ListWorker(ProgramState& state, const DatabaseReaders& readers, VirtualList& list,
-                       const QueryCache& cache, ListWorkerHost& host)
+                       QueryCache& cache, ListWorkerHost& host)
     : state_(state), verbs_(readers.verbs), fill_(readers, list, cache, host), host_(host) {}
 
 ListWorker::~ListWorker() { wait(); }

@@ -28,7 +28,7 @@ namespace quorix {
 class ListWorker {
  public:
   // All references must outlive the object.
-  ListWorker(ProgramState& state, const DatabaseReaders& readers, VirtualList& list, const QueryCache& cache,
+  ListWorker(ProgramState& state, const DatabaseReaders& readers, VirtualList& list, QueryCache& cache,
              ListWorkerHost& host);
   // Waits for a running fill to end.
   ~ListWorker();

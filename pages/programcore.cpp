@@ -10,11 +10,13 @@ ProgramCore::ProgramCore(const DatabaseReaders& readers, const std::string& cach
                          WindowHost& window, PageHost& pane)
     : readers_(readers),
       window_(window),
-      cache_(cacheFolder),
+      cache_(cacheFolder, readers.identity()),
       list_(state_, readers_, *this),
       renderer_(state_, page_, readers_, pane),
       worker_(state_, readers_, list_, cache_, workerHost),
-      commands_(state_, page_, readers_, renderer_, list_, worker_, window, pane) {}
+      commands_(state_, page_, readers_, renderer_, list_, worker_, window, pane) {
+  cache_.open();
+}
 
 ProgramCore::~ProgramCore() { worker_.wait(); }
 

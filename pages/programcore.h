@@ -31,8 +31,8 @@ namespace quorix {
 
 class ProgramCore : private VirtualListListener {
  public:
-  // `cacheFolder` is the "query cache" folder (it need not exist). The readers and the hosts must
-  // outlive the core.
+  // `cacheFolder` is the "query cache" folder (it need not exist); the core opens the cache there
+  // for the readers' files (QueryCache::open). The readers and the hosts must outlive the core.
   ProgramCore(const DatabaseReaders& readers, const std::string& cacheFolder, ListWorkerHost& workerHost,
               WindowHost& window, PageHost& pane);
   // Waits for a running fill (whose host calls must still be answered, see ListWorkerHost).

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth fonts-liberation2 culmus fontconfig librsvg2-bin imagemagick hspell python3-fonttools
   desktop-file-utils appstream groff-base dpkg-dev file
   xserver-xorg-core xserver-xorg-video-dummy x11-xkb-utils openbox
+  clang libclang-rt-14-dev
 )
 
 missing=()

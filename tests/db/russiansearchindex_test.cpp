@@ -54,11 +54,18 @@ TEST(RussianSearchIndex, DamagedFilesFail) {
     RussianSearchIndex index(folder.file("cut.db"));
     EXPECT_FALSE(index.load()) << "cut at " << cut;
   }
-  auto tooMany = full;
-  le::store32(tooMany.data() + 4, 3);
-  test::writeBytes(folder.file("bad.db"), tooMany);
-  RussianSearchIndex index(folder.file("bad.db"));
-  EXPECT_FALSE(index.load()) << "three entries cannot live in 96 bytes";
+  // The blob is exactly the entries: a count that announces more hides nothing but promises too
+  // much, one that announces fewer would hide the last entries from every Russian list.
+  for (std::uint32_t count : {3u, 1u, 0u}) {
+    auto bytes = full;
+    le::store32(bytes.data() + 4, count);
+    test::writeBytes(folder.file("bad.db"), bytes);
+    RussianSearchIndex index(folder.file("bad.db"));
+    EXPECT_FALSE(index.load()) << count << " entries in 96 bytes";
+    EXPECT_NE(index.loadError().find("does not hold exactly the " + std::to_string(count) + " search entries"),
+              std::string::npos)
+        << index.loadError();
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "db/littleendian.h"
 #include "support/fixturedatabases.h"
 #include "support/tempfolder.h"
@@ -55,6 +57,39 @@ TEST(TranslationDatabase, TruncatedOrInconsistentFilesFail) {
   test::writeBytes(folder.file("bad.db"), bad);
   TranslationDatabase db(folder.file("bad.db"));
   EXPECT_FALSE(db.load());
+}
+
+// Sizes that agree but a key index that no longer matches its records: a group would lose its rows
+// or show another's.
+TEST(TranslationDatabase, AKeyIndexThatDisagreesWithItsRecordsFails) {
+  test::TempFolder folder;
+  test::writeTranslationDatabase(folder.file("full.db"), groups());
+  const auto full = test::readBytes(folder.file("full.db"));
+  constexpr std::size_t keyIndex = TranslationDatabase::kHeaderSize;
+  const auto set = [](std::size_t at, std::uint32_t value) {
+    return [=](std::vector<std::uint8_t>& b) { le::store32(b.data() + at, value); };
+  };
+  const struct {
+    const char* what;
+    std::function<void(std::vector<std::uint8_t>&)> damage;
+    const char* error;
+  } cases[] = {
+      {"last key raised from 2002 to 2003", set(keyIndex + 8 * 4, 2003),
+       "key index entry 4 differs from the key of its record"},
+      {"first two entries swapped",
+       [](auto& b) { std::swap_ranges(b.begin() + keyIndex, b.begin() + keyIndex + 8, b.begin() + keyIndex + 8); },
+       "key index entry 1 sorts below the entry before it"},
+      {"an offset pointed at another group's record", set(keyIndex + 8 * 2 + 4, 0), "key index entry 2 differs"},
+      {"an offset moved into a record", set(keyIndex + 8 * 1 + 4, 3), "key index entry 1 points at blob offset 3, where no record starts"},
+  };
+  for (const auto& c : cases) {
+    auto bytes = full;
+    c.damage(bytes);
+    test::writeBytes(folder.file("bad.db"), bytes);
+    TranslationDatabase db(folder.file("bad.db"));
+    EXPECT_FALSE(db.load()) << c.what;
+    EXPECT_NE(db.loadError().find(c.error), std::string::npos) << c.what << ": " << db.loadError();
+  }
 }
 
 TEST(TranslationDatabase, ReservedTableIsReadAndKept) {

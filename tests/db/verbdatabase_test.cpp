@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "db/blobscrambler.h"
+#include <functional>
+
 #include "db/littleendian.h"
+#include "db/recorddecoding.h"
 #include "support/fixturedatabases.h"
 #include "support/tempfolder.h"
 
@@ -154,7 +156,7 @@ TEST(VerbDatabaseFile, MissingFileFailsToLoad) {
 }
 
 // A file cut anywhere, in particular at every section boundary and one byte either side, fails to
-// load instead of leaving part of a table unread; a file with bytes after the blob loads.
+// load instead of leaving part of a table unread; so does a file with bytes after the blob.
 TEST(VerbDatabaseFile, TruncatedFilesFailToLoad) {
   TempFolder folder;
   test::writeVerbDatabase(folder.file("full.db"), test::recordsOf(twoVerbs()));
@@ -180,7 +182,71 @@ TEST(VerbDatabaseFile, TruncatedFilesFailToLoad) {
   longer.insert(longer.end(), {1, 2, 3});
   test::writeBytes(folder.file("long.db"), longer);
   VerbDatabase db(folder.file("long.db"));
-  EXPECT_TRUE(db.load()) << "bytes behind the blob are ignored";
+  EXPECT_FALSE(db.load()) << "bytes behind the blob would be records no list shows";
+}
+
+// Damage that leaves every size consistent: the records and the indexes must still agree, or the
+// lists would lose rows or show a neighbour's. Each case is refused with the reason.
+TEST(VerbDatabaseShape, IndexesAndRecordsThatDisagreeFailToLoad) {
+  TempFolder folder;
+  test::writeVerbDatabase(folder.file("full.db"), test::recordsOf(twoVerbs()));
+  const std::vector<std::uint8_t> full = test::readBytes(folder.file("full.db"));
+  const auto word = [&](std::size_t i) { return le::load32(full.data() + 4 * i); };
+  const std::size_t verbIndex = VerbDatabase::kHeaderSize;
+  const std::size_t formIndex = verbIndex + word(2);
+  const std::size_t tableIndex = formIndex + word(3);
+  const std::size_t textIndex = tableIndex + word(4);
+  const std::size_t blob = textIndex + word(5);
+  const std::uint32_t records = word(1);
+  ASSERT_EQ(records, 12u);
+  // Stored blob bytes are scrambled; XORing a stored byte with (old ^ new) stores `new` all the same.
+  const auto setBlobByte = [&](std::vector<std::uint8_t>& bytes, std::size_t at, std::uint8_t old, std::uint8_t now) {
+    bytes[blob + at] ^= static_cast<std::uint8_t>(old ^ now);
+  };
+  VerbRecord first;
+  {
+    VerbDatabase db(folder.file("full.db"));
+    ASSERT_TRUE(db.load());
+    ASSERT_TRUE(db.decode(0, first));
+    ASSERT_EQ(first.verbId, 7u);
+  }
+  const struct {
+    const char* what;
+    std::function<void(std::vector<std::uint8_t>&)> damage;
+    const char* error;
+  } cases[] = {
+      {"blobSize lowered by the last record's 30 bytes",
+       [&](auto& b) { le::store32(b.data(), word(0) - 30); }, "30 bytes follow the blob"},
+      {"first verb index key lowered from 3 to 2", [&](auto& b) { b[verbIndex] = 2; },
+       "verb index entry 0 differs from the key of its record"},
+      {"last form index key raised from 101 to 102", [&](auto& b) { b[formIndex + 6 * (records - 1)] = 102; },
+       "form index entry 11 differs"},
+      {"last table index key raised from 50001 to 50002",
+       [&](auto& b) { le::store32(b.data() + tableIndex + 8 * (records - 1), 50002); }, "table index entry 11 differs"},
+      {"last text index key changed in its first byte", [&](auto& b) { ++b[textIndex + 20 * (records - 1)]; },
+       "text index entry 11 differs"},
+      {"verb index offset moved into its record", [&](auto& b) { ++b[verbIndex + 4]; },
+       "verb index entry 0 points at blob offset 187, where no record starts"},
+      {"verb index entries 4 and 5 swapped",
+       [&](auto& b) { std::swap_ranges(b.begin() + verbIndex + 32, b.begin() + verbIndex + 40, b.begin() + verbIndex + 40); },
+       "verb index entry 5 sorts below the entry before it"},
+      {"first record's verbId changed from 7 to 8", [&](auto& b) { setBlobByte(b, 6, 7, 8); },
+       "verb index entry 5 differs from the key of its record at blob offset 0"},
+      {"first record's length one more", [&](auto& b) {
+         setBlobByte(b, 0, static_cast<std::uint8_t>(first.length), static_cast<std::uint8_t>(first.length + 1));
+       }, "the record at blob offset " },
+      {"first record's length one less", [&](auto& b) {
+         setBlobByte(b, 0, static_cast<std::uint8_t>(first.length), static_cast<std::uint8_t>(first.length - 1));
+       }, "the texts of the record at blob offset 0 run past its length"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::uint8_t> bytes = full;
+    c.damage(bytes);
+    test::writeBytes(folder.file("bad.db"), bytes);
+    VerbDatabase db(folder.file("bad.db"));
+    EXPECT_FALSE(db.load()) << c.what;
+    EXPECT_NE(db.loadError().find(c.error), std::string::npos) << c.what << ": " << db.loadError();
+  }
 }
 
 TEST(VerbDatabaseFile, DamagedHeadersFailToLoad) {
@@ -207,18 +273,13 @@ TEST(VerbDatabaseFile, DamagedHeadersFailToLoad) {
   }
 }
 
-// Records written by hand into the blob, to reach lengths and strings the writer never makes.
+// Records written by hand into a blob, to reach lengths and strings the writer never makes (and
+// that a file's load refuses, see DamagedFiles).
 class RawBlob : public ::testing::Test {
  protected:
   bool decodeBlob(std::vector<std::uint8_t> blob, RecordOffset offset, VerbRecord& record) {
-    std::vector<std::uint8_t> file(VerbDatabase::kHeaderSize, 0);
-    le::store32(file.data(), static_cast<std::uint32_t>(blob.size()));
-    scrambleBlob(blob);
-    file.insert(file.end(), blob.begin(), blob.end());
-    test::writeBytes(folder.file("raw.db"), file);
-    db = std::make_unique<VerbDatabase>(folder.file("raw.db"));
-    EXPECT_TRUE(db->load());
-    return db->decode(offset, record);
+    blob_ = std::move(blob);
+    return decodeVerbRecord(blob_, offset, record);
   }
   static std::vector<std::uint8_t> record(std::uint16_t length, std::size_t padTo) {
     std::vector<std::uint8_t> r(std::max<std::size_t>(padTo, 19), 0);
@@ -228,8 +289,9 @@ class RawBlob : public ::testing::Test {
     r[16] = 'f';
     return r;
   }
-  TempFolder folder;
-  std::unique_ptr<VerbDatabase> db;
+
+ private:
+  std::vector<std::uint8_t> blob_;  // the texts of a decoded record point into it
 };
 
 TEST_F(RawBlob, LengthLimitIs512) {

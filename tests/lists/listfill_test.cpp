@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
 
 #include "support/fakehost.h"
 #include "support/fixturedatabases.h"
@@ -75,7 +78,7 @@ class Fill : public ::testing::Test {
   }
 
   test::LoadedDatabases dbs;
-  QueryCache cache{dbs.cacheFolder()};
+  QueryCache cache = dbs.openedCache();
   ProgramState state;
   NoListener listener;
   VirtualList list{state, dbs.readers(), listener};
@@ -137,9 +140,9 @@ TEST_F(Fill, TheEnglishModeListsEveryMeaningByOffsetUnderItsOwnKey) {
 // Entry 192 (the fifth) exists in ensearch.db's blob but not in rusearch.db's: a cache file holding
 // it is taken for the English list and scanned anew for the Russian one.
 TEST_F(Fill, ACacheFileIsCheckedAgainstTheIndexOfItsOwnSide) {
-  std::filesystem::create_directories(dbs.cacheFolder());
-  test::writeBytes(dbs.cacheFolder() + "/0B00000000.cache", {192, 0, 0, 0});
-  test::writeBytes(dbs.cacheFolder() + "/0900000000.cache", {192, 0, 0, 0});
+  list.entries().set(0, 192);
+  ASSERT_TRUE(cache.saveCachedList({listmode::kEnglishMeanings, 0, 0}, list.entries(), 1));
+  ASSERT_TRUE(cache.saveCachedList({listmode::kRussianAll, 0, 0}, list.entries(), 1));
   ASSERT_EQ(fill(listmode::kEnglishMeanings), 1u);
   EXPECT_EQ(texts(1, inputlanguage::kEnglish), (Texts{"write"}));
   ASSERT_EQ(fill(listmode::kRussianAll), 4u);
@@ -151,12 +154,44 @@ TEST_F(Fill, AScanIsSavedAndTheNextFillReadsTheCache) {
   const std::string file = dbs.cacheFolder() + "/0300000000.cache";
   ASSERT_TRUE(std::filesystem::exists(file));
   EXPECT_EQ(std::filesystem::file_size(file), 4u * scanned);
-  // A cache file is taken as it is, without looking at the database.
-  test::writeBytes(file, {0, 0, 0, 0});
+  const Texts fromScan = texts(scanned);
   host.workerLog.clear();
-  EXPECT_EQ(fill(3), 1u);
-  EXPECT_EQ(texts(1), (Texts{"a-inf"}));
+  EXPECT_EQ(fill(3), scanned);
+  EXPECT_EQ(texts(scanned), fromScan);
   EXPECT_EQ(host.workerLog, (Texts{"position 24"})) << "a cache hit only moves the bar to its end";
+}
+
+// Whatever happened to a list's file, the fill shows exactly the list a scan gives, writes the file
+// anew, and the next fill takes it.
+TEST_F(Fill, ADamagedCacheFileGivesTheListOfAScan) {
+  namespace fs = std::filesystem;
+  const std::string other = dbs.cacheFolder() + "/0300000000.cache";
+  const struct {
+    const char* what;
+    std::function<void(const std::string& file)> damage;
+  } cases[] = {
+      {"emptied", [](const std::string& file) { test::writeBytes(file, {}); }},
+      {"cut", [](const std::string& file) { fs::resize_file(file, fs::file_size(file) - 4); }},
+      {"another list's file", [&](const std::string& file) { fs::copy_file(other, file, fs::copy_options::overwrite_existing); }},
+      {"an entry off by one", [](const std::string& file) { auto b = test::readBytes(file); ++b[4]; test::writeBytes(file, b); }},
+      {"a FIFO", [](const std::string& file) { fs::remove(file); ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); }},
+  };
+  fill(3);
+  for (ListMode mode : {listmode::kAllForms, listmode::kRussianAll}) {
+    std::filesystem::remove(cache.pathOf(cacheKeyOf({mode, 0, 0, formfilter::kAll})));
+    const std::uint32_t scanned = fill(mode);
+    const Texts fromScan = texts(scanned, isRussianMode(mode));
+    const std::string file = cache.pathOf(cacheKeyOf({mode, 0, 0, formfilter::kAll}));
+    for (const auto& c : cases) {
+      c.damage(file);
+      ASSERT_EQ(fill(mode), scanned) << c.what;
+      EXPECT_EQ(texts(scanned, isRussianMode(mode)), fromScan) << c.what;
+      EXPECT_EQ(fs::file_size(file), 4u * scanned) << c.what << ": the file is written anew";
+      host.workerLog.clear();
+      EXPECT_EQ(fill(mode), scanned);
+      EXPECT_EQ(host.workerLog.size(), 1u) << c.what << ": the next fill takes the new file";
+    }
+  }
 }
 
 TEST_F(Fill, AFillFromTheCacheLeavesTheSameListAsTheScan) {
@@ -180,8 +215,8 @@ TEST_F(Fill, AnEmptyResultIsCachedToo) {
 }
 
 TEST_F(Fill, ACacheFileWithAnEntryOutsideTheBlobIsScannedAgain) {
-  std::filesystem::create_directories(dbs.cacheFolder());
-  test::writeBytes(dbs.cacheFolder() + "/0200000000.cache", {0xFF, 0xFF, 0xFF, 0x00});
+  list.entries().set(0, 0xFFFFFF);
+  ASSERT_TRUE(cache.saveCachedList({2, 0, 0}, list.entries(), 1));
   ASSERT_EQ(fill(2), 3u);
   EXPECT_EQ(texts(3), (Texts{"a-pres", "c-pres", "f-pres"}));
 }

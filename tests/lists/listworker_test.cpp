@@ -41,7 +41,7 @@ class Worker : public ::testing::Test {
   }
 
   test::LoadedDatabases dbs{verbs(), {}, {{1001, 4, 0, "\xE0"}, {1002, 4, 0, "\xE1"}, {2001, 4, 0, "\xE2"}}};
-  QueryCache cache{dbs.cacheFolder()};
+  QueryCache cache = dbs.openedCache();
   ProgramState state;
   NoListener listener;
   VirtualList list{state, dbs.readers(), listener};

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 #include "databasesynthesizer.h"
 #include "db/meaningorder.h"
 #include "fakepagepane.h"
@@ -377,28 +379,35 @@ class CQuorixDlgTest : public QObject {
     QVERIFY(!window_->databasesOpen());
   }
 
-  // Each file is loaded before the next is opened: a missing one leaves those after it unopened,
-  // and those before it are released when the start fails.
-  void aMissingDatabaseEndsTheStart_data() {
-    QTest::addColumn<QString>("missing");
-    QTest::addColumn<QString>("damaged");
-    QTest::newRow("hebrew.db") << "hebrew.db" << "";
-    QTest::newRow("english.db") << "english.db" << "";
-    QTest::newRow("ensearch.db") << "ensearch.db" << "";
-    QTest::newRow("damaged english.db") << "" << "english.db";
+  // A database file that cannot be loaded, whether missing, a FIFO (whose opening must not wait
+  // for a writer) or damaged, ends the start with the one message. Each file is loaded before the
+  // next is opened: those after it stay unopened, and those before it are released.
+  void aDatabaseThatCannotBeLoadedEndsTheStart_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("hebrew.db missing") << "hebrew.db" << QStringLiteral("missing");
+    QTest::newRow("hebrew.db a FIFO") << "hebrew.db" << QStringLiteral("fifo");
+    QTest::newRow("hebrew.db with bytes after the blob") << "hebrew.db" << QStringLiteral("trailing");
+    QTest::newRow("english.db missing") << "english.db" << QStringLiteral("missing");
+    QTest::newRow("english.db with bytes after the blob") << "english.db" << QStringLiteral("trailing");
+    QTest::newRow("ensearch.db missing") << "ensearch.db" << QStringLiteral("missing");
   }
-  void aMissingDatabaseEndsTheStart() {
-    QFETCH(QString, missing);
-    QFETCH(QString, damaged);
+  void aDatabaseThatCannotBeLoadedEndsTheStart() {
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
     QTemporaryDir copy;
-    for (const char* file : {"hebrew.db", "russian.db", "rusearch.db", "english.db", "ensearch.db"}) {
-      if (missing == QLatin1String(file)) continue;
-      QVERIFY(QFile::copy(folder_.filePath(QLatin1String(file)), copy.filePath(QLatin1String(file))));
+    for (const char* name : {"hebrew.db", "russian.db", "rusearch.db", "english.db", "ensearch.db"}) {
+      if (file == QLatin1String(name)) continue;
+      QVERIFY(QFile::copy(folder_.filePath(QLatin1String(name)), copy.filePath(QLatin1String(name))));
     }
-    if (!damaged.isEmpty()) {
-      QFile file(copy.filePath(damaged));
-      QVERIFY(file.open(QIODevice::ReadWrite));
-      QVERIFY(file.resize(file.size() - 1));
+    const QString damaged = copy.filePath(file);
+    if (damage == QStringLiteral("fifo")) {
+      QCOMPARE(mkfifo(QFile::encodeName(damaged).constData(), 0600), 0);
+    } else if (damage == QStringLiteral("trailing")) {
+      QFile::copy(folder_.filePath(file), damaged);
+      QFile bytes(damaged);
+      QVERIFY(bytes.open(QIODevice::Append));
+      bytes.write("x", 1);
     }
     auto window = makeWindow(copy.path() + QLatin1Char('/'));
     QString message;
@@ -432,6 +441,21 @@ class CQuorixDlgTest : public QObject {
     QCOMPARE(opened_[0], QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath()));
     QVERIFY2(message.contains(folder_.filePath(QStringLiteral("index.htm"))), qPrintable(message));
     QVERIFY(guide.remove());
+  }
+
+  // A FIFO where the list of the first fill is kept is no list: the fill scans and ends as usual
+  // (busy clears), instead of waiting for ever for a writer.
+  void aFifoInPlaceOfAListFileIsScanned() {
+    const std::uint32_t count = window_->core()->list().entryCount();
+    window_.reset();
+    const QString list = programFolder() + QStringLiteral("query cache/0000000000.cache");
+    QVERIFY(QFile::remove(list));
+    QCOMPARE(mkfifo(QFile::encodeName(list).constData(), 0600), 0);
+    window_ = makeWindow(programFolder());
+    QVERIFY(window_->start());
+    QVERIFY(waitForFill());
+    QCOMPARE(window_->core()->list().entryCount(), count);
+    QVERIFY(QFileInfo(list).isFile());
   }
 
   void osFamilyTable_data() {

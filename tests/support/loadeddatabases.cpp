@@ -35,4 +35,10 @@ LoadedDatabases::LoadedDatabases(const std::vector<VerbRecordSource>& verbRecord
   std::filesystem::create_directory(cacheFolder());
 }
 
+QueryCache LoadedDatabases::openedCache() const {
+  QueryCache cache(cacheFolder(), readers().identity());
+  cache.open();
+  return cache;
+}
+
 }  // namespace quorix::test

@@ -7,6 +7,7 @@
 
 #include "db/databasewriter.h"
 #include "lists/databasereaders.h"
+#include "lists/querycache.h"
 #include "tempfolder.h"
 
 namespace quorix::test {
@@ -28,6 +29,8 @@ class LoadedDatabases {
   }
   const std::string& folder() const { return folder_.path(); }
   std::string cacheFolder() const { return folder_.file("query cache"); }
+  // The query cache of cacheFolder() for these databases, opened as at start-up.
+  QueryCache openedCache() const;
 
   std::unique_ptr<VerbDatabase> verbs;
   std::unique_ptr<TranslationDatabase> translations;

@@ -96,7 +96,7 @@ TEST_F(EnglishSide, EveryEnglishGlossFindsAPageThatListsItsVerb) {
   PageState page;
   Surroundings around;
   VirtualList list(state, readers, around);
-  const QueryCache cache(folder.file("no cache"));
+  QueryCache cache(folder.file("no cache"), readers.identity());
   ListFill fill(readers, list, cache, around);
   list.setClientHeight(30 * VirtualList::kRowHeight);
   list.commitEntries(fill.run({listmode::kEnglishMeanings, 0, 0, formfilter::kAll}));
