@@ -37,6 +37,12 @@ const SideName& sideOf(InputLanguage language) {
   return found == std::end(kSides) ? kSides[0] : *found;
 }
 
+const ListModeName& listModeOf(InputLanguage side) {
+  const auto found = std::find_if(std::begin(kListModes), std::end(kListModes),
+                                  [side](const ListModeName& m) { return m.side == side; });
+  return found == std::end(kListModes) ? kListModes[0] : *found;
+}
+
 std::string_view binyanLatinName(std::uint32_t binyan) {
   return binyan >= kFirstBinyan && binyan <= kLastBinyan ? kBinyanLatinNames[binyan - kFirstBinyan]
                                                          : std::string_view();
@@ -76,13 +82,12 @@ std::string binyanList() {
   return list;
 }
 
-std::string sideList() {
-  std::string list;
+std::string sideTable(std::string_view indent) {
+  std::string table;
   for (const SideName& side : kSides) {
-    if (!list.empty()) list += ", ";
-    list += std::string(side.name) + " " + std::string(side.title);
+    table += std::string(indent) + std::string(side.name) + "  " + std::string(side.title) + "\n";
   }
-  return list;
+  return table;
 }
 
 }  // namespace quorix

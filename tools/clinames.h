@@ -21,10 +21,14 @@ struct SideName {
   InputLanguage language;
   CodePage codePage;  // of the words of its lists
   std::string_view title;
+  std::string_view searchFile;  // whose entries its list modes list; empty for Hebrew
 };
+// English meanings are plain ASCII, which code page 1251 holds unchanged (and anything else a user
+// types becomes '?' on the way to the search, as in the program's box).
 inline constexpr SideName kSides[] = {
-    {"he", inputlanguage::kHebrew, CodePage::Hebrew1255, "Hebrew (hebrew.db)"},
-    {"ru", inputlanguage::kRussian, CodePage::Russian1251, "Russian (rusearch.db, russian.db)"},
+    {"he", inputlanguage::kHebrew, CodePage::Hebrew1255, "Hebrew (hebrew.db)", ""},
+    {"ru", inputlanguage::kRussian, CodePage::Russian1251, "Russian (rusearch.db, russian.db)", "rusearch.db"},
+    {"en", inputlanguage::kEnglish, CodePage::Russian1251, "English (ensearch.db, english.db)", "ensearch.db"},
 };
 
 // A list mode with the settings of the program's state that its fill reads.
@@ -57,6 +61,7 @@ inline constexpr ListModeName kListModes[] = {
     {listmode::kRussianAll, "russian", "every Russian word", inputlanguage::kRussian, false, false, false},
     {listmode::kRussianInfinitives, "russian-infinitives", "the Russian infinitives", inputlanguage::kRussian, false,
      false, false},
+    {listmode::kEnglishMeanings, "english", "every English meaning", inputlanguage::kEnglish, false, false, false},
 };
 
 struct FormFilterName {
@@ -79,15 +84,17 @@ const ListModeName* findListMode(std::string_view nameOrNumber);
 std::optional<FormFilter> findFormFilter(std::string_view nameOrNumber);
 const SideName* findSide(std::string_view name);
 const SideName& sideOf(InputLanguage language);
+// The first list mode of a side (all-forms, russian, english).
+const ListModeName& listModeOf(InputLanguage side);
 
 // "pa'al" for 1; empty outside 1 to 7.
 std::string_view binyanLatinName(std::uint32_t binyan);
 
-// One line per row, for the help texts: "   0 all-forms             every form ..." and
-// "all (11), root (99), ...".
+// For the help texts: one line per mode ("   0 all-forms             every form ...") or per side
+// (INDENT "he  Hebrew (hebrew.db)"), or a list in one line ("all (11), root (99), ...").
 std::string listModeTable();
 std::string formFilterList();
 std::string binyanList();
-std::string sideList();
+std::string sideTable(std::string_view indent);
 
 }  // namespace quorix

@@ -9,6 +9,7 @@
 #include "clinames.h"
 #include "coresession.h"
 #include "db/codepages.h"
+#include "db/meaningorder.h"
 #include "db/recordwalks.h"
 #include "lists/rowtext.h"
 #include "lists/typedsearch.h"
@@ -42,16 +43,22 @@ std::vector<std::uint32_t> verbsOfHebrewWord(const VerbDatabase& db, const std::
   return ids;
 }
 
-// The verbs of the groups of the Russian entries whose word is `word` (code page 1251).
-std::vector<std::uint32_t> verbsOfRussianWord(const DatabaseReaders& readers, const std::string& word) {
+// The verbs of the groups of a side's search entries whose word is `word`: a Russian word as it is
+// stored (code page 1251), an English meaning without regard to case.
+std::vector<std::uint32_t> verbsOfMeaning(const DatabaseReaders& readers, InputLanguage side, std::string_view word) {
+  const auto matches = [side, word](std::string_view entryWord) {
+    return side == inputlanguage::kEnglish ? entryWord.size() == word.size() && meaningStartsWith(entryWord, word)
+                                           : entryWord == word;
+  };
+  const RussianSearchIndex& index = readers.searchIndexOf(side);
   std::vector<std::uint32_t> ids;
   RussianSearchEntry entry;
-  for (std::uint32_t i = 0; i < readers.russianIndex.searchEntryCount(); ++i) {
-    if (!readers.russianIndex.entryAt(i * static_cast<RecordOffset>(RussianSearchEntry::kStoredSize), entry) ||
-        entry.word() != word) {
+  for (std::uint32_t i = 0; i < index.searchEntryCount(); ++i) {
+    if (!index.entryAt(i * static_cast<RecordOffset>(RussianSearchEntry::kStoredSize), entry) ||
+        !matches(entry.word())) {
       continue;
     }
-    forEachRowOfGroup(readers.translations, entry.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
+    forEachRowOfGroup(readers.groupsOf(side), entry.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
       if (!isHead && row.verbId != 0) addOnce(ids, row.verbId);
       return true;
     });
@@ -104,24 +111,39 @@ bool isCyrillic(std::u16string_view text) {
   return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x0400 && c <= 0x04FF; });
 }
 
+bool isLatin(std::u16string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char16_t c) { return (c | 0x20) >= u'a' && (c | 0x20) <= u'z'; });
+}
+
+// The side a word belongs to by its letters: Cyrillic is Russian, Latin English, anything else Hebrew.
+InputLanguage sideOfWord(const std::string& word) {
+  const std::u16string russianBox = codePageToUtf16(utf8ToCodePage(word, CodePage::Russian1251), CodePage::Russian1251);
+  if (isCyrillic(russianBox)) return inputlanguage::kRussian;
+  return isLatin(russianBox) ? inputlanguage::kEnglish : inputlanguage::kHebrew;
+}
+
 int runConjugate(const CommandLine& line, std::ostream& out) {
   std::string error;
   if (!line.onlyOptions({"db-dir"}, error)) return usageError("conjugate", error);
   if (line.positionals().size() != 1) return usageError("conjugate", "conjugate takes one WORD");
   const std::string& word = line.positionals()[0];
-  // The word as the program's box would hold it; Cyrillic letters choose the Russian side.
-  const std::u16string hebrewBox = codePageToUtf16(utf8ToCodePage(word, CodePage::Hebrew1255), CodePage::Hebrew1255);
-  const std::u16string russianBox = codePageToUtf16(utf8ToCodePage(word, CodePage::Russian1251), CodePage::Russian1251);
-  const bool russian = isCyrillic(russianBox);
-  const std::string key = russian ? typedSearchText(russianBox, inputlanguage::kRussian)
-                                  : typedSearchText(hebrewBox, inputlanguage::kHebrew);
+  // The word as the program's box for its side would hold it. An English meaning may be given as
+  // its gloss, "to jump", or as the meaning itself.
+  const InputLanguage side = sideOfWord(word);
+  const CodePage codePage = sideOf(side).codePage;
+  std::string key = typedSearchText(codePageToUtf16(utf8ToCodePage(word, codePage), codePage), side);
+  if (side == inputlanguage::kEnglish && meaningStartsWith(key, "to ")) key.erase(0, 3);
   if (key.empty()) return usageError("conjugate", "WORD is empty");
 
   CoreSession session;
   if (!session.open(line, error)) return failWith(error);
-  const std::vector<std::uint32_t> verbIds =
-      russian ? verbsOfRussianWord(session.readers(), key) : verbsOfHebrewWord(*session.databases().verbs, key);
-  if (verbIds.empty()) return failWith("no verb has the form '" + word + "'");
+  const std::vector<std::uint32_t> verbIds = side == inputlanguage::kHebrew
+                                                 ? verbsOfHebrewWord(*session.databases().verbs, key)
+                                                 : verbsOfMeaning(session.readers(), side, key);
+  if (verbIds.empty()) {
+    return failWith(side == inputlanguage::kHebrew ? "no verb has the form '" + word + "'"
+                                                   : "no verb means '" + word + "'");
+  }
   for (std::size_t i = 0; i < verbIds.size(); ++i) {
     if (i > 0) out << '\n';
     printVerb(out, VerbForms::read(*session.databases().verbs, verbIds[i]));
@@ -132,18 +154,19 @@ int runConjugate(const CommandLine& line, std::ostream& out) {
 }  // namespace
 
 const CliCommand kConjugateCommand{
-    "conjugate", "WORD [--db-dir DIR]", "The whole conjugation of the verbs that have the form WORD",
+    "conjugate", "WORD [--db-dir DIR]", "The whole conjugation of the verbs that have the form WORD or translate it",
     [] {
       return std::string(
           "\n"
-          "WORD is any form of a verb, with or without vowel points (כותב, כָּתַב, לכתוב), or a Russian\n"
-          "word (писать), which gives the verbs that translate it. For each verb: its infinitive, root,\n"
-          "binyan, table and pattern, then the present, past, future and imperative by person, and its\n"
-          "translations. Hebrew is printed in logical order, as the terminal's own bidirectional\n"
-          "support expects it.\n"
+          "WORD is any form of a verb, with or without vowel points (כותב, כָּתַב, לכתוב), a Russian\n"
+          "word (писать) or an English meaning (jump, \"to jump\", \"be able\"; letters of either case),\n"
+          "which give the verbs that translate it. For each verb: its infinitive, root, binyan, table and\n"
+          "pattern, then the present, past, future and imperative by person, and its translations. Hebrew\n"
+          "is printed in logical order, as the terminal's own bidirectional support expects it.\n"
           "\n"
-          "example:\n"
-          "  quorix-cli conjugate כותב\n");
+          "examples:\n"
+          "  quorix-cli conjugate כותב\n"
+          "  quorix-cli conjugate jump\n");
     },
     runConjugate};
 

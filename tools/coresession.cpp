@@ -35,12 +35,12 @@ std::uint32_t CoreSession::fill(ListMode mode) {
 
 std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, InputLanguage side) {
   std::string text;
-  if (side == inputlanguage::kRussian) {
-    RussianSearchEntry found;
-    if (readers.russianIndex.entryAt(entry, found)) text = found.word();
-  } else {
+  if (side == inputlanguage::kHebrew) {
     VerbRecord record;
     if (readers.verbs.decode(entry, record)) text = record.listText;
+  } else {
+    RussianSearchEntry found;
+    if (readers.searchIndexOf(side).entryAt(entry, found)) text = found.word();
   }
   const RowTextParts parts = splitRowText(text);
   return codePageToUtf8(std::string(parts.first) + std::string(parts.rest), sideOf(side).codePage);

@@ -58,7 +58,8 @@ class CoreSession : private ListWorkerHost, private WindowHost, private PageHost
 };
 
 // The text of a list entry of a side as a person reads it, in UTF-8: the list text of a verb record
-// or the word of a Russian entry, without the colour mark's two bytes; empty when it does not decode.
+// or the word of a Russian or English search entry, without the colour mark's two bytes; empty when
+// it does not decode.
 std::string readableEntryText(const DatabaseReaders& readers, ListEntry entry, InputLanguage side);
 
 }  // namespace quorix

@@ -28,6 +28,16 @@ std::string readableListText(std::string_view text) {
   return out;
 }
 
+// The word groups of a translation database: the distinct keys / 1000 of its key index.
+std::uint32_t groupCount(const TranslationDatabase& db) {
+  std::uint32_t count = 0;
+  for (std::uint32_t i = 0; i < db.keyCount(); ++i) {
+    const std::uint32_t group = db.keyIndexEntry(i).russianKey / 1000;
+    if (i == 0 || group != db.keyIndexEntry(i - 1).russianKey / 1000) ++count;
+  }
+  return count;
+}
+
 int runInfo(const CommandLine& line, std::ostream& out) {
   std::string error;
   if (!line.onlyOptions({"db-dir"}, error)) return usageError("info", error);
@@ -44,13 +54,12 @@ int runInfo(const CommandLine& line, std::ostream& out) {
   for (std::uint32_t i = 0; i < verbs.tableIndexCount(); ++i) {
     if (i == 0 || verbs.tableIndexEntry(i).tableNumber != verbs.tableIndexEntry(i - 1).tableNumber) ++tableCount;
   }
-  std::uint32_t groupCount = 0;
-  for (std::uint32_t i = 0; i < dbs.translations->keyCount(); ++i) {
-    const std::uint32_t group = dbs.translations->keyIndexEntry(i).russianKey / 1000;
-    if (i == 0 || group != dbs.translations->keyIndexEntry(i - 1).russianKey / 1000) ++groupCount;
-  }
+  // The first five lines are those of the databases before the English side; scripts read them.
   out << "records: " << verbs.recordCount() << "\nverbs: " << verbCount << "\ntables: " << tableCount
-      << "\nrussian groups: " << groupCount << "\nsearch entries: " << dbs.russianIndex->searchEntryCount() << '\n';
+      << "\nrussian groups: " << groupCount(*dbs.translations)
+      << "\nsearch entries: " << dbs.russianIndex->searchEntryCount()
+      << "\nenglish groups: " << groupCount(*dbs.englishTranslations)
+      << "\nenglish search entries: " << dbs.englishIndex->searchEntryCount() << '\n';
   return 0;
 }
 
@@ -100,11 +109,12 @@ int runDumpVerb(const CommandLine& line, std::ostream& out) {
 
 const CliCommand kInfoCommand{
     "info", "[--db-dir DIR]",
-    "Counts of the records, verbs, tables, Russian groups and search entries of the databases",
+    "Counts of the records, verbs, tables, word groups and search entries of the databases",
     [] {
       return std::string(
-          "\nPrints five lines, \"records: N\", \"verbs: N\", \"tables: N\", \"russian groups: N\" and\n"
-          "\"search entries: N\". A quick check that the databases of a folder load.\n");
+          "\nPrints seven lines, \"records: N\", \"verbs: N\", \"tables: N\", \"russian groups: N\",\n"
+          "\"search entries: N\" (of rusearch.db), \"english groups: N\" and \"english search entries: N\".\n"
+          "A quick check that the databases of a folder load.\n");
     },
     runInfo};
 

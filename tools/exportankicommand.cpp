@@ -21,16 +21,18 @@ void addOnce(std::vector<std::uint32_t>& ids, std::uint32_t id) {
 }
 
 // The verbs of the list's entries in list order, each once: a Hebrew entry's own verb; for a
-// Russian word the verbs its page lists (only the marked ones when the entry says so).
+// Russian word or an English meaning the verbs its page lists (only the marked ones when the entry
+// says so).
 std::vector<std::uint32_t> verbsOfList(CoreSession& session, const ListArguments& list, std::uint32_t count) {
   std::vector<std::uint32_t> ids;
   const DatabaseReaders readers = session.readers();
   const EntryArray& entries = session.core().list().entries();
+  const InputLanguage side = list.mode->side;
   for (std::uint32_t i = 0; i < count; ++i) {
-    if (list.mode->side == inputlanguage::kRussian) {
+    if (side != inputlanguage::kHebrew) {
       RussianSearchEntry word;
-      if (!readers.russianIndex.entryAt(entries.at(i), word)) continue;
-      forEachRowOfGroup(readers.translations, word.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
+      if (!readers.searchIndexOf(side).entryAt(entries.at(i), word)) continue;
+      forEachRowOfGroup(readers.groupsOf(side), word.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
         if (!isHead && (word.markedOnly == 0 || row.marked != 0)) addOnce(ids, row.verbId);
         return true;
       });
@@ -78,8 +80,8 @@ const CliCommand kExportAnkiCommand{
           "\n"
           "Writes FILE (\"-\": standard output), a tab-separated UTF-8 file that Anki's File > Import\n"
           "reads as a deck: one note per verb of the list of mode M (a name or a number as list --help\n"
-          "shows them; infinitives by default, so every verb once), in list order. A Russian list gives\n"
-          "the verbs that translate its words.\n"
+          "shows them; infinitives by default, so every verb once), in list order. A Russian or English\n"
+          "list gives the verbs that translate its words, in the order of the words.\n"
           "\n"
           "Columns: Id (quorix-verb-N, so that importing again updates the notes), Verb (the infinitive,\n"
           "or the past form \"he\" where the binyan has none), English, Russian, Binyan, Root, Table,\n"

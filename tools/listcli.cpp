@@ -82,11 +82,13 @@ const CliCommand kListCommand{
     "The list the program shows for MODE: entry value, tab, row text",
     [] {
       return "\n"
-             "One line per entry of the list, in the program's order: the entry value (a record offset,\n"
-             "which page takes), a tab, and the row text in UTF-8. MODE is a name or a number:\n" +
+             "One line per entry of the list, in the program's order: the entry value (the offset of a\n"
+             "record or search entry, which page takes), a tab, and the row text in UTF-8. MODE is a name\n"
+             "or a number:\n" +
              listModeTable() +
-             "Modes marked [ru] list the Russian side. The lists are kept in the query cache, as the\n"
-             "program keeps them, so the second call of a mode does not scan the databases again.\n"
+             "Modes marked [ru] list the Russian side, [en] the English side. The lists are kept in the\n"
+             "query cache, as the program keeps them, so the second call of a mode does not scan the\n"
+             "databases again.\n"
              "\n"
              "options:\n" +
              listOptionsHelp() +
@@ -107,14 +109,16 @@ const CliCommand kFindCommand{
              "number as list --help shows them; all-forms by default) whose row begins with TEXT, vowel\n"
              "points left out. Prints its index in the list, a tab, its entry value (what page takes), a\n"
              "tab and its row text; prints -1 when no row begins with TEXT. Hebrew modes take Hebrew\n"
-             "text, Russian modes Russian.\n"
+             "text, Russian modes Russian, the English mode an English meaning in letters of either case\n"
+             "(\"jump\", \"Be able\").\n"
              "\n"
              "options:\n"
              "  --mode M       the list to search (default all-forms)\n" +
              listOptionsHelp() +
              "\n"
-             "example:\n"
-             "  quorix-cli page \"$(quorix-cli find כתב --mode infinitives | cut -f2)\" --text\n";
+             "examples:\n"
+             "  quorix-cli page \"$(quorix-cli find כתב --mode infinitives | cut -f2)\" --text\n"
+             "  quorix-cli page \"$(quorix-cli find jump --mode english | cut -f2)\" --side en --text\n";
     },
     runFind};
 

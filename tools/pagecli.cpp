@@ -78,17 +78,21 @@ int runPage(const CommandLine& line, std::ostream& out) {
   std::uint32_t searchMode = 0;
   if (!line.numberOption("search-mode", 0, 0, listmode::kLast, searchMode, error)) return usageError("page", error);
   // The Search menu leaves only these modes behind.
-  if (searchMode > listmode::kInfinitives && searchMode != listmode::kRussianInfinitives) {
-    return usageError("page", "--search-mode is 0 to 4 or 10, not " + std::to_string(searchMode));
+  if (searchMode > listmode::kInfinitives && searchMode != listmode::kRussianInfinitives &&
+      searchMode != listmode::kEnglishMeanings) {
+    return usageError("page", "--search-mode is 0 to 4, 10 or 11, not " + std::to_string(searchMode));
   }
 
   CoreSession session;
   if (!session.open(line, error)) return failWith(error);
-  if (side->language == inputlanguage::kRussian) {
+  if (side->language != inputlanguage::kHebrew) {
+    const RussianSearchIndex& index = session.readers().searchIndexOf(side->language);
     RussianSearchEntry found;
-    if (entry % RussianSearchEntry::kStoredSize != 0 || !session.databases().russianIndex->entryAt(entry, found)) {
-      return failWith("ENTRY " + std::to_string(entry) + " is no search entry of rusearch.db (a multiple of 48 below " +
-                      std::to_string(session.databases().russianIndex->blobSize()) + ", as list russian prints them)");
+    if (entry % RussianSearchEntry::kStoredSize != 0 || !index.entryAt(entry, found)) {
+      const ListModeName& list = listModeOf(side->language);
+      return failWith("ENTRY " + std::to_string(entry) + " is no search entry of " + std::string(side->searchFile) +
+                      " (a multiple of 48 below " + std::to_string(index.blobSize()) + ", as list " +
+                      std::string(list.name) + " prints them)");
     }
   } else if (!isVerbRecordStart(*session.databases().verbs, entry)) {
     return failWith("ENTRY " + std::to_string(entry) +
@@ -109,15 +113,16 @@ int runPage(const CommandLine& line, std::ostream& out) {
 }  // namespace
 
 const CliCommand kPageCommand{
-    "page", "ENTRY [--text] [--side he|ru] [--ui en|ru|he] [--font ar|tm|dv|mr] [--search-mode N] [--db-dir DIR]",
+    "page", "ENTRY [--text] [--side he|ru|en] [--ui en|ru|he] [--font ar|tm|dv|mr] [--search-mode N] [--db-dir DIR]",
     "The verb page of a list entry, as the program shows it after a fresh start",
     [] {
       return std::string(
           "\n"
           "ENTRY is an entry value: the first column of list, the second of find. On the Hebrew side it\n"
           "is a record of hebrew.db (the page shows its verb with that form's cell highlighted), on the\n"
-          "Russian side a word of rusearch.db (the page shows the verbs that translate it and conjugates\n"
-          "the first). A number that is not where such a record begins is refused.\n"
+          "Russian side a word of rusearch.db, on the English side a meaning of ensearch.db (the page\n"
+          "shows the verbs that translate it and conjugates the first). A number that is not where such\n"
+          "a record begins is refused.\n"
           "\n"
           "Without --text the output is exactly the HTML the page pane receives; with --text it is the\n"
           "page as a person reads it in a terminal: the binyans, the translations and the conjugation\n"
@@ -125,16 +130,18 @@ const CliCommand kPageCommand{
           "\n"
           "options:\n"
           "  --text           the page as text instead of HTML\n"
-          "  --side S         the side ENTRY belongs to: he (default) or ru\n"
+          "  --side S         the side ENTRY belongs to, he by default:\n" +
+          sideTable("                     ") +
           "  --ui L           the language of the page's labels: en (default), ru or he\n"
           "  --font F         the page font: ar Arial (default), tm Times New Roman, dv David, mr Miriam\n"
-          "  --search-mode N  the last Search menu choice, 0 to 4 or 10 (10 highlights the past cell of\n"
-          "                   \"he\", as the Russian infinitive list does)\n"
+          "  --search-mode N  the last Search menu choice, 0 to 4, 10 or 11 (10 highlights the past cell\n"
+          "                   of \"he\", as the Russian infinitive list does)\n"
           "  --db-dir DIR     the folder of the databases (default: the folder of quorix-cli)\n"
           "\n"
           "examples:\n"
           "  quorix-cli page 26355 --text\n"
-          "  quorix-cli page 0 --side ru --ui ru --text\n");
+          "  quorix-cli page 0 --side ru --ui ru --text\n"
+          "  quorix-cli page 0 --side en --text\n");
     },
     runPage};
 

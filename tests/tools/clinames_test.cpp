@@ -18,7 +18,7 @@ TEST(ListModeNames, EachModeOnceByNameAndNumber) {
     EXPECT_EQ(findListMode(std::to_string(mode.mode)), &mode);
   }
   EXPECT_EQ(numbers.size(), std::size(kListModes));
-  for (const char* unknown : {"", "11", "-1", "Infinitives", "infinitive", "4x", " 4"}) {
+  for (const char* unknown : {"", "12", "-1", "Infinitives", "infinitive", "4x", " 4"}) {
     EXPECT_EQ(findListMode(unknown), nullptr) << unknown;
   }
 }
@@ -37,6 +37,7 @@ TEST(ListModeNames, ModesNameWhatTheirFillReads) {
       {"verbs-of-binyan", listmode::kVerbsOfBinyan, true, false, true, inputlanguage::kHebrew},
       {"verbs-of-table", listmode::kVerbsOfTable, false, true, true, inputlanguage::kHebrew},
       {"russian-infinitives", listmode::kRussianInfinitives, false, false, false, inputlanguage::kRussian},
+      {"english", listmode::kEnglishMeanings, false, false, false, inputlanguage::kEnglish},
   };
   for (const auto& c : cases) {
     const ListModeName* mode = findListMode(c.name);
@@ -47,6 +48,7 @@ TEST(ListModeNames, ModesNameWhatTheirFillReads) {
     EXPECT_EQ(mode->usesFilter, c.filter) << c.name;
     EXPECT_EQ(mode->side, c.side) << c.name;
     EXPECT_EQ(mode->side == inputlanguage::kRussian, isRussianMode(mode->mode)) << c.name;
+    EXPECT_EQ(mode->side != inputlanguage::kHebrew, isSearchIndexMode(mode->mode)) << c.name;
   }
 }
 
@@ -71,11 +73,16 @@ TEST(FormFilterNames, ByNameOrNumber) {
   for (const FormFilterName& filter : kFormFilters) EXPECT_TRUE(isKnownFormFilter(filter.filter)) << filter.name;
 }
 
-TEST(SideNames, EachLanguageHasOneName) {
+// Every side has its name and a list mode; the sides of search entries name their file.
+TEST(SideNames, EachLanguageHasOneNameAndItsList) {
   for (const SideName& side : kSides) {
     EXPECT_EQ(findSide(side.name), &side);
     EXPECT_EQ(&sideOf(side.language), &side);
+    EXPECT_EQ(listModeOf(side.language).side, side.language) << side.name;
+    EXPECT_EQ(side.searchFile.empty(), side.language == inputlanguage::kHebrew) << side.name;
   }
+  EXPECT_EQ(listModeOf(inputlanguage::kEnglish).mode, listmode::kEnglishMeanings);
+  EXPECT_EQ(listModeOf(inputlanguage::kRussian).mode, listmode::kRussianAll);
   EXPECT_EQ(findSide("fr"), nullptr);
   EXPECT_EQ(binyanLatinName(3), "pi'el");
   EXPECT_EQ(binyanLatinName(0), "");
