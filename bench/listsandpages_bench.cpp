@@ -16,26 +16,16 @@
 #include "lists/typedsearch.h"
 #include "pages/pagerenderer.h"
 #include "pages/rootrecords.h"
+#include "support/silenthosts.h"
 #include "syntheticfolder.h"
 
 namespace quorix {
 namespace {
 
 // Hosts with nothing behind them: the benchmarks time the core alone.
-class NoHost : public ListWorkerHost, public PageHost, public VirtualListListener {
+class NoHost : public test::SilentHosts {
  public:
-  void removeListRows() override {}
-  void commitListEntries(std::uint32_t) override {}
-  void setProgressVisible(bool) override {}
-  void setProgressRange(std::int32_t, std::int32_t) override {}
-  void setProgressPosition(std::int32_t) override {}
-  void startTimer(int, int) override {}
   void setPageHtml(const std::string& html, PageScroll) override { benchmark::DoNotOptimize(html.data()); }
-  void navigatePage(const std::string&) override {}
-  void runPageScript(const std::string&) override {}
-  void redrawList() override {}
-  void showSelectedVerb() override {}
-  void forgetSavedRowLink() override {}
 };
 
 // One loaded set of databases, with a query cache folder of its own outside the program folder.

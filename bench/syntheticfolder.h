@@ -1,8 +1,10 @@
 #pragma once
-// A temporary folder holding a synthetic full-scale set of the three databases (210000 records),
+// A temporary folder holding a synthetic full-scale set of the five databases (210000 records),
 // made on first use and removed when the benchmark program ends. Benchmarks share one copy.
 
 #include <string>
+
+#include "support/tempfolder.h"
 
 namespace quorix::bench {
 
@@ -13,16 +15,12 @@ class SyntheticFolder {
   // The folder of the process-wide copy; aborts the program when it cannot be made.
   static const SyntheticFolder& get();
 
-  const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-  SyntheticFolder(const SyntheticFolder&) = delete;
-  SyntheticFolder& operator=(const SyntheticFolder&) = delete;
-  ~SyntheticFolder();
+  const std::string& path() const { return folder_.path(); }
+  std::string file(const std::string& name) const { return folder_.file(name); }
 
  private:
   SyntheticFolder();
-  std::string path_;
+  test::TempFolder folder_;
 };
 
 }  // namespace quorix::bench

@@ -28,4 +28,6 @@ bool meaningStartsWith(std::string_view text, std::string_view prefix) {
          std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) { return folded(a) == folded(b); });
 }
 
+bool meaningEquals(std::string_view a, std::string_view b) { return a.size() == b.size() && meaningStartsWith(a, b); }
+
 }  // namespace quorix

@@ -14,5 +14,7 @@ bool meaningLess(std::string_view a, std::string_view b);
 
 // `text` begins with `prefix`, letters compared without regard to case (an empty prefix matches).
 bool meaningStartsWith(std::string_view text, std::string_view prefix);
+// The same meaning: equal but for the case of letters.
+bool meaningEquals(std::string_view a, std::string_view b);
 
 }  // namespace quorix

@@ -39,7 +39,7 @@ const SideName& sideOf(InputLanguage language) {
 
 const ListModeName& listModeOf(InputLanguage side) {
   const auto found = std::find_if(std::begin(kListModes), std::end(kListModes),
-                                  [side](const ListModeName& m) { return m.side == side; });
+                                  [side](const ListModeName& m) { return m.side() == side; });
   return found == std::end(kListModes) ? kListModes[0] : *found;
 }
 
@@ -58,7 +58,7 @@ std::string listModeTable() {
     table += line;
     if (mode.usesBinyan) table += " (--binyan)";
     if (mode.usesTable) table += " (--table)";
-    if (mode.side != inputlanguage::kHebrew) table += " [" + std::string(sideOf(mode.side).name) + "]";
+    if (mode.side() != inputlanguage::kHebrew) table += " [" + std::string(sideOf(mode.side()).name) + "]";
     table += '\n';
   }
   return table;

@@ -36,32 +36,27 @@ struct ListModeName {
   ListMode mode;
   std::string_view name;
   std::string_view lists;
-  InputLanguage side;
   bool usesBinyan;  // currentBinyan
   bool usesTable;   // currentTable
   bool usesFilter;  // formFilter
+
+  InputLanguage side() const { return inputLanguageOfMode(mode); }
 };
 inline constexpr ListModeName kListModes[] = {
-    {listmode::kAllForms, "all-forms", "every form of every verb, alphabetical", inputlanguage::kHebrew, false, false,
-     false},
-    {listmode::kRoots, "roots", "the roots, alphabetical", inputlanguage::kHebrew, false, false, false},
-    {listmode::kPresent, "present", "the present forms (masculine singular), alphabetical", inputlanguage::kHebrew,
-     false, false, false},
-    {listmode::kPast, "past", "the past forms (he), alphabetical", inputlanguage::kHebrew, false, false, false},
-    {listmode::kInfinitives, "infinitives", "the infinitives, alphabetical", inputlanguage::kHebrew, false, false,
-     false},
-    {listmode::kTablesOfBinyan, "tables-of-binyan", "the model verb of each table of one binyan",
-     inputlanguage::kHebrew, true, false, true},
-    {listmode::kTablesByNumber, "tables-by-number", "the model verb of each table, by table number",
-     inputlanguage::kHebrew, false, false, true},
-    {listmode::kVerbsOfBinyan, "verbs-of-binyan", "the verbs of one binyan, alphabetical", inputlanguage::kHebrew, true,
-     false, true},
-    {listmode::kVerbsOfTable, "verbs-of-table", "the verbs of one conjugation table, alphabetical",
-     inputlanguage::kHebrew, false, true, true},
-    {listmode::kRussianAll, "russian", "every Russian word", inputlanguage::kRussian, false, false, false},
-    {listmode::kRussianInfinitives, "russian-infinitives", "the Russian infinitives", inputlanguage::kRussian, false,
-     false, false},
-    {listmode::kEnglishMeanings, "english", "every English meaning", inputlanguage::kEnglish, false, false, false},
+    {listmode::kAllForms, "all-forms", "every form of every verb, alphabetical", false, false, false},
+    {listmode::kRoots, "roots", "the roots, alphabetical", false, false, false},
+    {listmode::kPresent, "present", "the present forms (masculine singular), alphabetical", false, false, false},
+    {listmode::kPast, "past", "the past forms (he), alphabetical", false, false, false},
+    {listmode::kInfinitives, "infinitives", "the infinitives, alphabetical", false, false, false},
+    {listmode::kTablesOfBinyan, "tables-of-binyan", "the model verb of each table of one binyan", true, false, true},
+    {listmode::kTablesByNumber, "tables-by-number", "the model verb of each table, by table number", false, false,
+     true},
+    {listmode::kVerbsOfBinyan, "verbs-of-binyan", "the verbs of one binyan, alphabetical", true, false, true},
+    {listmode::kVerbsOfTable, "verbs-of-table", "the verbs of one conjugation table, alphabetical", false, true,
+     true},
+    {listmode::kRussianAll, "russian", "every Russian word", false, false, false},
+    {listmode::kRussianInfinitives, "russian-infinitives", "the Russian infinitives", false, false, false},
+    {listmode::kEnglishMeanings, "english", "every English meaning", false, false, false},
 };
 
 struct FormFilterName {

@@ -10,10 +10,10 @@
 #include "coresession.h"
 #include "db/codepages.h"
 #include "db/meaningorder.h"
-#include "db/recordwalks.h"
 #include "lists/rowtext.h"
 #include "lists/typedsearch.h"
 #include "verbforms.h"
+#include "verbidlist.h"
 
 namespace quorix {
 
@@ -22,15 +22,11 @@ namespace {
 // The word a list row shows, without what follows a colour mark (the hint of the verb it belongs to).
 std::string_view rowWordOf(std::string_view listText) { return splitRowText(listText).first; }
 
-void addOnce(std::vector<std::uint32_t>& ids, std::uint32_t id) {
-  if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
-}
-
 // The verbs with a record whose row shows `word` (code page 1255, no points): the text index is
 // sorted by the first 16 bytes of the list texts, so the candidates stand together from the first
 // entry with that prefix.
 std::vector<std::uint32_t> verbsOfHebrewWord(const VerbDatabase& db, const std::string& word) {
-  std::vector<std::uint32_t> ids;
+  VerbIdList verbs;
   const std::string key = word.substr(0, VerbDatabase::kTextKeySize);
   std::uint32_t first = db.recordCount();
   db.lookupText(key, &first);
@@ -38,32 +34,24 @@ std::vector<std::uint32_t> verbsOfHebrewWord(const VerbDatabase& db, const std::
   for (std::uint32_t i = first; i < db.recordCount(); ++i) {
     const TextIndexEntry entry = db.textIndexEntry(i);
     if (!entry.text.starts_with(key)) break;
-    if (db.decode(entry.offset, record) && rowWordOf(record.listText) == word) addOnce(ids, record.verbId);
+    if (db.decode(entry.offset, record) && rowWordOf(record.listText) == word) verbs.add(record.verbId);
   }
-  return ids;
+  return verbs.ids();
 }
 
-// The verbs of the groups of a side's search entries whose word is `word`: a Russian word as it is
-// stored (code page 1251), an English meaning without regard to case.
+// The verbs that the pages of a side's search entries whose word is `word` list: a Russian word as
+// it is stored (code page 1251), an English meaning without regard to case.
 std::vector<std::uint32_t> verbsOfMeaning(const DatabaseReaders& readers, InputLanguage side, std::string_view word) {
-  const auto matches = [side, word](std::string_view entryWord) {
-    return side == inputlanguage::kEnglish ? entryWord.size() == word.size() && meaningStartsWith(entryWord, word)
-                                           : entryWord == word;
-  };
   const RussianSearchIndex& index = readers.searchIndexOf(side);
-  std::vector<std::uint32_t> ids;
+  VerbIdList verbs;
   RussianSearchEntry entry;
   for (std::uint32_t i = 0; i < index.searchEntryCount(); ++i) {
-    if (!index.entryAt(i * static_cast<RecordOffset>(RussianSearchEntry::kStoredSize), entry) ||
-        !matches(entry.word())) {
-      continue;
+    if (!index.entryAt(i * static_cast<RecordOffset>(RussianSearchEntry::kStoredSize), entry)) continue;
+    if (side == inputlanguage::kEnglish ? meaningEquals(entry.word(), word) : entry.word() == word) {
+      verbs.addVerbsOf(readers, side, entry);
     }
-    forEachRowOfGroup(readers.groupsOf(side), entry.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
-      if (!isHead && row.verbId != 0) addOnce(ids, row.verbId);
-      return true;
-    });
   }
-  return ids;
+  return verbs.ids();
 }
 
 void printVerb(std::ostream& out, const VerbForms& verb) {

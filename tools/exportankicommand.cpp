@@ -1,14 +1,13 @@
 // quorix-cli export-anki: the verbs of a list as a deck for Anki, to drill what one looks up.
 
-#include <algorithm>
 #include <ostream>
 #include <vector>
 
 #include "ankideck.h"
 #include "clicommands.h"
 #include "db/atomicfile.h"
-#include "db/recordwalks.h"
 #include "listarguments.h"
+#include "verbidlist.h"
 
 namespace quorix {
 
@@ -16,32 +15,24 @@ namespace {
 
 constexpr std::string_view kExportOptions[] = {"db-dir", "mode", "binyan", "table", "filter", "deck"};
 
-void addOnce(std::vector<std::uint32_t>& ids, std::uint32_t id) {
-  if (id != 0 && std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
-}
-
 // The verbs of the list's entries in list order, each once: a Hebrew entry's own verb; for a
 // Russian word or an English meaning the verbs its page lists (only the marked ones when the entry
 // says so).
 std::vector<std::uint32_t> verbsOfList(CoreSession& session, const ListArguments& list, std::uint32_t count) {
-  std::vector<std::uint32_t> ids;
+  VerbIdList verbs;
   const DatabaseReaders readers = session.readers();
   const EntryArray& entries = session.core().list().entries();
-  const InputLanguage side = list.mode->side;
+  const InputLanguage side = list.mode->side();
   for (std::uint32_t i = 0; i < count; ++i) {
     if (side != inputlanguage::kHebrew) {
       RussianSearchEntry word;
-      if (!readers.searchIndexOf(side).entryAt(entries.at(i), word)) continue;
-      forEachRowOfGroup(readers.groupsOf(side), word.key, [&](RecordOffset, const TranslationRecord& row, bool isHead) {
-        if (!isHead && (word.markedOnly == 0 || row.marked != 0)) addOnce(ids, row.verbId);
-        return true;
-      });
+      if (readers.searchIndexOf(side).entryAt(entries.at(i), word)) verbs.addVerbsOf(readers, side, word);
     } else {
       VerbRecord record;
-      if (readers.verbs.decode(entries.at(i), record)) addOnce(ids, record.verbId);
+      if (readers.verbs.decode(entries.at(i), record)) verbs.add(record.verbId);
     }
   }
-  return ids;
+  return verbs.ids();
 }
 
 int runExportAnki(const CommandLine& line, std::ostream& out) {

@@ -67,7 +67,7 @@ std::uint32_t ListArguments::fill(CoreSession& session) const {
   state.currentTable = table;
   state.formFilter = filter;
   // The program switches its input language to the side of the list.
-  state.inputLanguage = mode->side;
+  state.inputLanguage = mode->side();
   return session.fill(mode->mode);
 }
 

@@ -43,7 +43,7 @@ int runList(const CommandLine& line, std::ostream& out) {
   const EntryArray& entries = session.core().list().entries();
   for (std::uint32_t i = 0; i < count; ++i) {
     const ListEntry entry = entries.at(i);
-    out << entry << '\t' << readableEntryText(readers, entry, list.mode->side) << '\n';
+    out << entry << '\t' << readableEntryText(readers, entry, list.mode->side()) << '\n';
   }
   return 0;
 }
@@ -61,17 +61,17 @@ int runFind(const CommandLine& line, std::ostream& out) {
 
   // The box's text as the program would read it: typed in the code page of the list's side.
   const std::string& typed = line.positionals()[0];
-  const CodePage codePage = sideOf(list.mode->side).codePage;
+  const CodePage codePage = sideOf(list.mode->side()).codePage;
   const std::u16string boxText = codePageToUtf16(utf8ToCodePage(typed, codePage), codePage);
   // An empty box searches nothing, so it selects nothing.
   const VirtualList& found = session.core().list();
-  const std::int32_t index = boxText.empty() ? -1 : found.findPrefix(typedSearchText(boxText, list.mode->side));
+  const std::int32_t index = boxText.empty() ? -1 : found.findPrefix(typedSearchText(boxText, list.mode->side()));
   if (index < 0) {
     out << "-1\n";
     return 0;
   }
   const ListEntry entry = found.entries().at(static_cast<std::uint32_t>(index));
-  out << index << '\t' << entry << '\t' << readableEntryText(session.readers(), entry, list.mode->side) << '\n';
+  out << index << '\t' << entry << '\t' << readableEntryText(session.readers(), entry, list.mode->side()) << '\n';
   return 0;
 }
 
@@ -109,15 +109,15 @@ const CliCommand kFindCommand{
              "number as list --help shows them; all-forms by default) whose row begins with TEXT, vowel\n"
              "points left out. Prints its index in the list, a tab, its entry value (what page takes), a\n"
              "tab and its row text; prints -1 when no row begins with TEXT. Hebrew modes take Hebrew\n"
-             "text, Russian modes Russian, the English mode an English meaning in letters of either case\n"
-             "(\"jump\", \"Be able\").\n"
+             "text, Russian modes Russian, the English mode an English meaning without its \"to\", in\n"
+             "letters of either case (\"jump\", \"Be able\").\n"
              "\n"
              "options:\n"
              "  --mode M       the list to search (default all-forms)\n" +
              listOptionsHelp() +
              "\n"
              "examples:\n"
-             "  quorix-cli page \"$(quorix-cli find כתב --mode infinitives | cut -f2)\" --text\n"
+             "  quorix-cli page \"$(quorix-cli find לכתוב --mode infinitives | cut -f2)\" --text\n"
              "  quorix-cli page \"$(quorix-cli find jump --mode english | cut -f2)\" --side en --text\n";
     },
     runFind};

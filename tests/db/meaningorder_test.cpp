@@ -47,6 +47,9 @@ TEST(MeaningOrder, ABeginningMatchesWithoutRegardToCase) {
       {"jump", "ump", false}, {"a[b", "A{", false},  {"hide (oneself)", "HIDE (", true},
   };
   for (const auto& c : cases) EXPECT_EQ(meaningStartsWith(c.text, c.prefix), c.matches) << c.text << " / " << c.prefix;
+  EXPECT_TRUE(meaningEquals("Be Able", "be able"));
+  EXPECT_FALSE(meaningEquals("be", "be able"));
+  EXPECT_FALSE(meaningEquals("be able", "be"));
 }
 
 }  // namespace

@@ -14,28 +14,15 @@
 #include "db/contenthash.h"
 #include "fuzzinput.h"
 #include "lists/listfill.h"
-#include "lists/listworkerhost.h"
 #include "lists/querycache.h"
 #include "lists/virtuallist.h"
 #include "scratchfolder.h"
+#include "support/silenthosts.h"
 
 using namespace quorix;
 using fuzz::require;
 
 namespace {
-
-class NoHost : public ListWorkerHost, public VirtualListListener {
- public:
-  void removeListRows() override {}
-  void commitListEntries(std::uint32_t) override {}
-  void setProgressVisible(bool) override {}
-  void setProgressRange(std::int32_t, std::int32_t) override {}
-  void setProgressPosition(std::int32_t) override {}
-  void startTimer(int, int) override {}
-  void redrawList() override {}
-  void showSelectedVerb() override {}
-  void forgetSavedRowLink() override {}
-};
 
 struct Fixture {
   Fixture() {
@@ -45,7 +32,7 @@ struct Fixture {
   const DatabaseReaders readers = fuzz::fuzzDictionaryReaders();
   const std::string folder = fuzz::ScratchFolder::get().file("query cache");
   ProgramState state;
-  NoHost host;
+  test::SilentHosts host;
   VirtualList list{state, readers, host};
   // The fill is never run: it is asked for the bound of each mode's entries.
   QueryCache fillsCache{folder, readers.identity()};

@@ -2,23 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace quorix::fuzz {
-
-ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorix-fuzz-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    std::perror("cannot create the scratch folder");
-    std::abort();
-  }
-  path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 const ScratchFolder& ScratchFolder::get() {
   static const ScratchFolder folder;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/tempfolder.h"
+
 namespace quorix::fuzz {
 
 class ScratchFolder {
@@ -13,18 +15,14 @@ class ScratchFolder {
   // The process's folder, made on first use.
   static const ScratchFolder& get();
 
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return folder_.file(name); }
+  const std::string& path() const { return folder_.path(); }
   // Replaces the file `name` by exactly `bytes`; aborts the process when it cannot.
   std::string write(const std::string& name, std::string_view bytes) const;
 
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder();
-
  private:
-  ScratchFolder();
-  std::string path_;
+  ScratchFolder() = default;
+  test::TempFolder folder_;
 };
 
 }  // namespace quorix::fuzz

@@ -46,9 +46,7 @@ TEST(ListModeNames, ModesNameWhatTheirFillReads) {
     EXPECT_EQ(mode->usesBinyan, c.binyan) << c.name;
     EXPECT_EQ(mode->usesTable, c.table) << c.name;
     EXPECT_EQ(mode->usesFilter, c.filter) << c.name;
-    EXPECT_EQ(mode->side, c.side) << c.name;
-    EXPECT_EQ(mode->side == inputlanguage::kRussian, isRussianMode(mode->mode)) << c.name;
-    EXPECT_EQ(mode->side != inputlanguage::kHebrew, isSearchIndexMode(mode->mode)) << c.name;
+    EXPECT_EQ(mode->side(), c.side) << c.name;
   }
 }
 
@@ -73,13 +71,12 @@ TEST(FormFilterNames, ByNameOrNumber) {
   for (const FormFilterName& filter : kFormFilters) EXPECT_TRUE(isKnownFormFilter(filter.filter)) << filter.name;
 }
 
-// Every side has its name and a list mode; the sides of search entries name their file.
+// Every side has its name and a list mode.
 TEST(SideNames, EachLanguageHasOneNameAndItsList) {
   for (const SideName& side : kSides) {
     EXPECT_EQ(findSide(side.name), &side);
     EXPECT_EQ(&sideOf(side.language), &side);
-    EXPECT_EQ(listModeOf(side.language).side, side.language) << side.name;
-    EXPECT_EQ(side.searchFile.empty(), side.language == inputlanguage::kHebrew) << side.name;
+    EXPECT_EQ(listModeOf(side.language).side(), side.language) << side.name;
   }
   EXPECT_EQ(listModeOf(inputlanguage::kEnglish).mode, listmode::kEnglishMeanings);
   EXPECT_EQ(listModeOf(inputlanguage::kRussian).mode, listmode::kRussianAll);

@@ -16,6 +16,7 @@
 #include "pages/htmltext.h"
 #include "pages/pagerenderer.h"
 #include "shippeddata.h"
+#include "support/silenthosts.h"
 #include "support/tempfolder.h"
 
 namespace quorix::dictionary {
@@ -23,21 +24,10 @@ namespace {
 
 std::string meaningOf(const std::string& gloss) { return gloss.starts_with("to ") ? gloss.substr(3) : gloss; }
 
-// The hosts of a list fill and a page build with no window: pages are kept, everything else dropped.
-class Surroundings : public ListWorkerHost, public PageHost, public VirtualListListener {
+// A list fill and a page build with no window; the pages are kept.
+class Surroundings : public test::SilentHosts {
  public:
-  void removeListRows() override {}
-  void commitListEntries(std::uint32_t) override {}
-  void setProgressVisible(bool) override {}
-  void setProgressRange(std::int32_t, std::int32_t) override {}
-  void setProgressPosition(std::int32_t) override {}
-  void startTimer(int, int) override {}
   void setPageHtml(const std::string& html, PageScroll) override { page = html; }
-  void navigatePage(const std::string&) override {}
-  void runPageScript(const std::string&) override {}
-  void redrawList() override {}
-  void showSelectedVerb() override {}
-  void forgetSavedRowLink() override {}
 
   std::string page;
 };
