@@ -58,6 +58,19 @@ test::EnglishSources englishGroups() {
           {{1001, 0, 0, "hold"}, {2001, 4, 0, "hold on"}}};
 }
 
+// The conjugation section of the fixture's verb 7 (table 30012, pattern "000"), one cell highlighted.
+test::ExpectedConjugation conjugationOfVerb7(int highlightedCell) {
+  test::ExpectedConjugation verb7;
+  verb7.tableNumber = "30012";
+  for (int i = 0; i < 3; ++i) {
+    verb7.pattern += "<span dir=rtl style='font-size: 14px;'><font face='Symbol'>&#143;</font></span>";  // "000"
+  }
+  verb7.root = hebrewRefs("\xE3\xE1\xF8");
+  verb7.cells = {{0, hebrewRefs("\xE0\xE1")}, {4, hebrewRefs("\xE0\xE2")}, {21, hebrewRefs("\xE0\xE3")}};
+  verb7.highlightedCell = highlightedCell;
+  return verb7;
+}
+
 // The binyan listing without links, the verb's own binyan `own` shaded.
 std::string plainBinyans(int own) {
   const char* names[] = {"&#1508;&#1506;&#1500;",          "&#1504;&#1508;&#1506;&#1500;",
@@ -108,14 +121,7 @@ TEST_F(Commands, RussianGroupBeforeAndAfterARowCommand) {
            test::expectedRussianRow(s2, 2, 9, hebrewRefs("\xE2\xE1"), russianRefs(kSlovo)) +
            test::expectedRussianRow(s3, 3, 10, hebrewRefs("\xE3\xE1"), russianRefs(kSlovo));
   };
-  test::ExpectedConjugation verb7;
-  verb7.tableNumber = "30012";
-  for (int i = 0; i < 3; ++i) {
-    verb7.pattern += "<span dir=rtl style='font-size: 14px;'><font face='Symbol'>&#143;</font></span>";  // "000"
-  }
-  verb7.root = hebrewRefs("\xE3\xE1\xF8");
-  verb7.cells = {{0, hebrewRefs("\xE0\xE1")}, {4, hebrewRefs("\xE0\xE2")}, {21, hebrewRefs("\xE0\xE3")}};
-  verb7.highlightedCell = 21;  // the search entry's cell
+  const test::ExpectedConjugation verb7 = conjugationOfVerb7(21);  // the search entry's cell
   const std::string before = test::expectedHead("ar") + plainBinyans(3) +
                              rows(Stripe::Highlighted, Stripe::Light, Stripe::Shaded, Stripe::Light) +
                              test::kExpectedTranslationTail + test::expectedConjugation(verb7) + test::kExpectedPageTail;
@@ -163,14 +169,7 @@ TEST_F(Commands, EnglishMeaningBeforeAndAfterARowCommand) {
   EXPECT_EQ(core.page().translationRowCount, 2);
 
   EXPECT_TRUE(core.onBeforeNavigate(kStart + "reloadtab_7:1:16"));
-  test::ExpectedConjugation verb7;
-  verb7.tableNumber = "30012";
-  for (int i = 0; i < 3; ++i) {
-    verb7.pattern += "<span dir=rtl style='font-size: 14px;'><font face='Symbol'>&#143;</font></span>";  // "000"
-  }
-  verb7.root = hebrewRefs("\xE3\xE1\xF8");
-  verb7.cells = {{0, hebrewRefs("\xE0\xE1")}, {4, hebrewRefs("\xE0\xE2")}, {21, hebrewRefs("\xE0\xE3")}};
-  verb7.highlightedCell = 0;
+  const test::ExpectedConjugation verb7 = conjugationOfVerb7(0);
   EXPECT_EQ(host.lastPage(), test::expectedHead("ar") + plainBinyans(3) + rows(Stripe::Shaded, Stripe::Highlighted) +
                                  test::kExpectedTranslationTail + test::expectedConjugation(verb7) +
                                  test::kExpectedPageTail);

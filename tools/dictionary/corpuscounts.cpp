@@ -1,6 +1,5 @@
 #include "corpuscounts.h"
 
-#include <fstream>
 #include <string_view>
 
 #include "tabfile.h"
@@ -55,48 +54,39 @@ std::optional<std::uint16_t> formCodeOfFeatures(const std::string& tense, const 
 }
 
 bool CorpusCounts::load(const std::string& path, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot open";
-    return false;
-  }
   forms_.clear();
-  std::string text;
-  int number = 0;
-  while (std::getline(in, text)) {
-    ++number;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (text.empty()) continue;
-    auto malformed = [&] {
-      error = path + ":" + std::to_string(number) + ": expected form,TENSE,GENDER,PERSON,NUMBER:count";
-      return false;
-    };
-    const std::size_t colon = text.rfind(':');
-    if (colon == std::string::npos) return malformed();
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t comma = text.find(',', start);
-      if (comma == std::string::npos || comma > colon) {
-        fields.push_back(text.substr(start, colon - start));
-        break;
-      }
-      fields.push_back(text.substr(start, comma - start));
-      start = comma + 1;
-    }
-    CountedForm form;
-    if (fields.size() != 5 || fields[0].empty() || !parseWholeNumber(std::string_view(text).substr(colon + 1), form.count)) {
-      return malformed();
-    }
-    form.form = fields[0];
-    form.code = formCodeOfFeatures(fields[1], fields[2], fields[3], fields[4]);
-    forms_.push_back(std::move(form));
-  }
-  if (in.bad()) {
-    error = path + ": read error";
-    return false;
-  }
-  return true;
+  return forEachLine(
+      path,
+      [&](int number, std::string& text) {
+        if (text.empty()) return true;
+        auto malformed = [&] {
+          error = path + ":" + std::to_string(number) + ": expected form,TENSE,GENDER,PERSON,NUMBER:count";
+          return false;
+        };
+        const std::size_t colon = text.rfind(':');
+        if (colon == std::string::npos) return malformed();
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        while (true) {
+          const std::size_t comma = text.find(',', start);
+          if (comma == std::string::npos || comma > colon) {
+            fields.push_back(text.substr(start, colon - start));
+            break;
+          }
+          fields.push_back(text.substr(start, comma - start));
+          start = comma + 1;
+        }
+        CountedForm form;
+        if (fields.size() != 5 || fields[0].empty() ||
+            !parseWholeNumber(std::string_view(text).substr(colon + 1), form.count)) {
+          return malformed();
+        }
+        form.form = fields[0];
+        form.code = formCodeOfFeatures(fields[1], fields[2], fields[3], fields[4]);
+        forms_.push_back(std::move(form));
+        return true;
+      },
+      error);
 }
 
 }  // namespace quorix::dictionary

@@ -1,7 +1,6 @@
 #include "tabfile.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace quorix::dictionary {
 
@@ -28,39 +27,50 @@ bool isValidUtf8(const std::string& text) {
 
 }  // namespace
 
-bool readTabFile(const std::string& path, std::vector<TabLine>& lines, std::string& error) {
+bool forEachLine(const std::string& path, const std::function<bool(int number, std::string& text)>& visit,
+                 std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = path + ": cannot open";
     return false;
   }
-  lines.clear();
   std::string text;
   int number = 0;
   while (std::getline(in, text)) {
     ++number;
     if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (!isValidUtf8(text)) {
-      error = path + ":" + std::to_string(number) + ": not valid UTF-8";
-      return false;
-    }
-    if (text.empty() || text[0] == '#') continue;
-    TabLine line;
-    line.number = number;
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t tab = text.find('\t', start);
-      line.fields.push_back(text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    lines.push_back(std::move(line));
+    if (!visit(number, text)) return false;
   }
   if (in.bad()) {
     error = path + ": read error";
     return false;
   }
   return true;
+}
+
+bool readTabFile(const std::string& path, std::vector<TabLine>& lines, std::string& error) {
+  lines.clear();
+  return forEachLine(
+      path,
+      [&](int number, std::string& text) {
+        if (!isValidUtf8(text)) {
+          error = path + ":" + std::to_string(number) + ": not valid UTF-8";
+          return false;
+        }
+        if (text.empty() || text[0] == '#') return true;
+        TabLine line;
+        line.number = number;
+        std::size_t start = 0;
+        while (true) {
+          const std::size_t tab = text.find('\t', start);
+          line.fields.push_back(text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+          if (tab == std::string::npos) break;
+          start = tab + 1;
+        }
+        lines.push_back(std::move(line));
+        return true;
+      },
+      error);
 }
 
 std::string whereIs(const std::string& path, const TabLine& line) {

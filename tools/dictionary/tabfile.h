@@ -3,6 +3,7 @@
 // tabs, lines that begin with '#' and blank lines skipped, a trailing carriage return dropped.
 
 #include <charconv>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,12 @@ struct TabLine {
   int number = 0;  // 1-based line number in the file, for messages
   std::vector<std::string> fields;
 };
+
+// Calls `visit` with each line of a text file (1-based number, text without a trailing carriage
+// return) until it returns false, which it does with `error` set. False with `error` naming the file
+// when it cannot be opened or read.
+bool forEachLine(const std::string& path, const std::function<bool(int number, std::string& text)>& visit,
+                 std::string& error);
 
 // False with `error` naming the file when it cannot be read or is not valid UTF-8 (the line is named);
 // an empty file gives no lines and is not an error.
